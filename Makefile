@@ -1,0 +1,59 @@
+# Two commands do everything on a fresh Debian 12 machine, as root:
+#   make run    install what is missing, build, start m_portal against the demo install
+#   make test   install what is missing, build, run every test tier
+SHELL := /bin/bash
+BUILD ?= build
+JOBS ?= $(shell nproc)
+
+.PHONY: all deps build native test test-unit test-sanitize test-fuzz test-wine test-e2e run bench fuzz-long clean
+
+all: build
+
+deps:
+	@bash scripts/install-deps.sh
+
+# win32: the two deliverables (32-bit). win64: the same sources built for
+# 64-bit Windows, which the Wine tiers run (see scripts/wine-env.sh).
+build: deps
+	cmake -S . -B $(BUILD)/win32 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD)/win32 -j $(JOBS)
+	cmake -S . -B $(BUILD)/win64 -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-x86_64.cmake -DCMAKE_BUILD_TYPE=Release >/dev/null
+	cmake --build $(BUILD)/win64 -j $(JOBS)
+	mkdir -p dist
+	cp $(BUILD)/win32/m_portal.exe $(BUILD)/win32/launcher.exe dist/
+
+native: deps
+	cmake -S . -B $(BUILD)/native -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	cmake --build $(BUILD)/native -j $(JOBS)
+
+test-unit: native
+	cd $(BUILD)/native && ctest --output-on-failure -j $(JOBS)
+
+test-sanitize: deps
+	cmake -S . -B $(BUILD)/asan -DCMAKE_BUILD_TYPE=Debug -DZANTO_SANITIZE=ON >/dev/null
+	cmake --build $(BUILD)/asan -j $(JOBS)
+	cd $(BUILD)/asan && ctest --output-on-failure -j $(JOBS)
+
+test-fuzz: deps
+	bash tests/fuzz/run.sh $(BUILD)/fuzz short
+
+fuzz-long: deps
+	bash tests/fuzz/run.sh $(BUILD)/fuzz long
+
+test-wine: build
+	bash tests/wine/run.sh $(BUILD)
+
+test-e2e: build
+	bash tests/e2e/run.sh $(BUILD)
+
+test: deps
+	bash scripts/test-all.sh $(BUILD)
+
+run: build
+	bash scripts/demo.sh $(BUILD)
+
+bench: build
+	bash scripts/bench.sh $(BUILD)
+
+clean:
+	rm -rf $(BUILD) dist

@@ -1,0 +1,5 @@
+#pragma once
+#include <windows.h>
+
+extern HINSTANCE g_instance;
+INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

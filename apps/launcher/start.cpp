@@ -1,0 +1,19 @@
+// launcher starts every program through the shell, with a short parameter text.
+#include <windows.h>
+#include <shellapi.h>
+
+#include "core/cmdline.h"
+#include "core/settings.h"
+#include "core/start.h"
+
+static void ShellStart(const char* name, const char* params) {
+  char file[PATH_SIZE];
+  const char* folder = GetLegacyInstallDir();
+  if (!JoinPath(folder, name, file, sizeof file) ||
+      (INT_PTR)ShellExecuteA(nullptr, "open", file, params, folder, SW_SHOW) <= 32)
+    ShowStartFailure();
+}
+
+void StartGame(const char* mode) { ShellStart("Zanto.exe", mode); }
+void StartLobby() { ShellStart("Lobby.exe", "Zanto_ExecFromLauncher"); }
+void StartUpdater() { ShellStart("Updater.exe", "/result"); }

@@ -1,0 +1,20 @@
+// launcher: starts Windows Sockets and runs the main window.
+#include <windows.h>
+#include <commctrl.h>
+
+#include "apps/launcher/main_window.h"
+#include "core/ui.h"
+#include "res/resource.h"
+
+int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  WSADATA wsa;
+  if (WSAStartup(0x0101, &wsa) != 0) {
+    ShowMessage(nullptr, "ソケットの初期化に失敗", MB_ICONERROR);
+    return 0;
+  }
+  g_instance = instance;
+  InitCommonControls();
+  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc, 0);
+  WSACleanup();
+  return 1;
+}

@@ -1,0 +1,32 @@
+# Native build: the platform-free logic with its GoogleTest unit tests,
+# optionally under sanitizers (ZANTO_SANITIZE=ON) and with libFuzzer targets (ZANTO_FUZZ=ON, clang).
+option(ZANTO_SANITIZE "build with AddressSanitizer and UndefinedBehaviorSanitizer" OFF)
+option(ZANTO_FUZZ "build the libFuzzer targets (needs clang)" OFF)
+add_compile_definitions(ZANTO_GAME_SERVER="127.0.0.1")
+if(ZANTO_SANITIZE)
+  add_compile_options(-fsanitize=address,undefined -fno-sanitize-recover=all -fno-omit-frame-pointer -g)
+  add_link_options(-fsanitize=address,undefined)
+endif()
+
+add_library(zlogic STATIC ${ZANTO_LOGIC_SOURCES})
+
+if(ZANTO_FUZZ)
+  file(GLOB fuzzers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/fuzz/*_fuzz.cpp)
+  foreach(f ${fuzzers})
+    get_filename_component(fname ${f} NAME_WE)
+    add_executable(${fname} ${f})
+    target_compile_options(${fname} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_options(${fname} PRIVATE -fsanitize=fuzzer,address,undefined)
+    target_link_libraries(${fname} PRIVATE zlogic)
+    target_compile_options(zlogic PRIVATE -fsanitize=fuzzer-no-link,address,undefined)
+  endforeach()
+  return()
+endif()
+
+enable_testing()
+find_package(GTest REQUIRED)
+file(GLOB unit_tests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/unit/*_test.cpp)
+add_executable(unit_tests ${unit_tests})
+target_link_libraries(unit_tests PRIVATE zlogic GTest::gtest GTest::gtest_main)
+include(GoogleTest)
+gtest_discover_tests(unit_tests DISCOVERY_TIMEOUT 60)

@@ -1,0 +1,75 @@
+# 32-bit Windows GUI programs, static and stripped, importing only system DLLs.
+enable_language(RC)
+set(CMAKE_RC_FLAGS "${CMAKE_RC_FLAGS} -c 65001 -I${CMAKE_SOURCE_DIR}/res")
+set(CMAKE_RC_COMPILE_OBJECT
+    "<CMAKE_RC_COMPILER> <DEFINES> <INCLUDES> <FLAGS> -O coff -i <SOURCE> -o <OBJECT>")
+
+set(ZANTO_GAME_SERVER "127.0.0.1" CACHE STRING "IPv4 address of the game's online server (latency probe)")
+set(ZANTO_WEB_TOP "http://127.0.0.1/zanto/" CACHE STRING "official site top page (m_portal)")
+set(ZANTO_WEB_NEWS "http://127.0.0.1/zanto/news/" CACHE STRING "official site news page (m_portal)")
+set(ZANTO_WEB_TOP_LEGACY "http://127.0.0.1/zanto/win/" CACHE STRING "top page (launcher)")
+set(ZANTO_WEB_NEWS_LEGACY "http://127.0.0.1/zanto/win/new/" CACHE STRING "new information page (launcher)")
+add_compile_definitions(
+  ZANTO_GAME_SERVER="${ZANTO_GAME_SERVER}"
+  ZANTO_WEB_TOP="${ZANTO_WEB_TOP}" ZANTO_WEB_NEWS="${ZANTO_WEB_NEWS}"
+  ZANTO_WEB_TOP_LEGACY="${ZANTO_WEB_TOP_LEGACY}" ZANTO_WEB_NEWS_LEGACY="${ZANTO_WEB_NEWS_LEGACY}"
+  WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500)
+add_compile_options(-Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
+                    -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
+set(ZANTO_LINK_FLAGS -static -s -Wl,--gc-sections)
+
+add_library(zlogic STATIC ${ZANTO_LOGIC_SOURCES})
+add_library(zwin STATIC ${ZANTO_WIN_SOURCES})
+
+set(ZANTO_SYSLIBS_m_portal comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
+set(ZANTO_SYSLIBS_launcher comctl32 wsock32 advapi32 user32 kernel32 gdi32)
+
+foreach(app m_portal launcher)
+  file(GLOB ed_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/apps/${app}/*.cpp)
+  list(FILTER ed_sources EXCLUDE REGEX "winmain\\.cpp$")
+  add_library(zed_${app} STATIC ${ed_sources})
+  add_library(zres_${app} OBJECT ${CMAKE_SOURCE_DIR}/res/${app}.rc)
+  file(GLOB rc_parts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
+       ${CMAKE_SOURCE_DIR}/res/${app}/*.rc ${CMAKE_SOURCE_DIR}/res/*.ico)
+  set_source_files_properties(${CMAKE_SOURCE_DIR}/res/${app}.rc PROPERTIES OBJECT_DEPENDS "${rc_parts}")
+  set(ZANTO_LIBS_${app} -Wl,--start-group zed_${app} zwin zlogic -Wl,--end-group ${ZANTO_SYSLIBS_${app}})
+
+  add_executable(${app} WIN32 ${CMAKE_SOURCE_DIR}/apps/${app}/winmain.cpp $<TARGET_OBJECTS:zres_${app}>)
+  target_link_libraries(${app} PRIVATE ${ZANTO_LIBS_${app}})
+  target_link_options(${app} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
+endforeach()
+
+# Stand-ins for the game's own programs: one source, four names.
+foreach(name Zanto Lobby Launcher Updater)
+  add_executable(standin_${name} WIN32 ${CMAKE_SOURCE_DIR}/tools/standin.cpp)
+  set_target_properties(standin_${name} PROPERTIES OUTPUT_NAME ${name} RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
+  target_link_libraries(standin_${name} PRIVATE user32 kernel32)
+  target_link_options(standin_${name} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
+endforeach()
+
+# The end-to-end driver: finds windows by title and controls by id.
+add_executable(zdrive ${CMAKE_SOURCE_DIR}/tools/zdrive.cpp)
+target_link_libraries(zdrive PRIVATE comctl32 user32 kernel32 gdi32)
+target_compile_options(zdrive PRIVATE -municode)
+target_link_options(zdrive PRIVATE ${ZANTO_LINK_FLAGS} -mconsole -municode)
+
+# Baseline for the start-up benchmark: one empty dialog.
+add_executable(bare_dialog WIN32 ${CMAKE_SOURCE_DIR}/tools/bare_dialog.cpp ${CMAKE_SOURCE_DIR}/tools/bare_dialog.rc)
+target_link_libraries(bare_dialog PRIVATE user32 kernel32)
+target_link_options(bare_dialog PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
+
+# Integration tests: tests/wine/<mp|lc>_<name>_test.cpp, linked with that program's code and resources.
+file(GLOB itests CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/tests/wine/*_test.cpp)
+foreach(t ${itests})
+  get_filename_component(tname ${t} NAME_WE)
+  if(tname MATCHES "^lc_")
+    set(app launcher)
+  else()
+    set(app m_portal)
+  endif()
+  add_executable(${tname} ${t} $<TARGET_OBJECTS:zres_${app}>)
+  target_include_directories(${tname} PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
+  target_link_libraries(${tname} PRIVATE ${ZANTO_LIBS_${app}} winmm comdlg32 shell32)
+  target_link_options(${tname} PRIVATE -static -mconsole)
+  set_target_properties(${tname} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/itests)
+endforeach()

@@ -1,0 +1,61 @@
+#include "core/cmdline.h"
+
+#include <stdio.h>
+#include <string.h>
+
+#include "core/text.h"
+
+int MatchupFlags(int mode, int rule, int specMode, int specRule) {
+  int flags = ((mode & 3) << 4) | ((rule & 1) << 3) | ((specMode & 3) << 1) | (specRule & 1);
+  if ((flags & 0x30) == 0x10) flags |= 0x20;
+  return flags;
+}
+
+bool QuoteIfSpaced(const char* path, char* out, size_t size) {
+  if (strchr(path, ' ') == nullptr) return TextCopy(out, size, path);
+  return TextFormat(out, size, "\"%s\"", path);
+}
+
+bool JoinPath(const char* folder, const char* name, char* out, size_t size) {
+  return TextFormat(out, size, "%s%s", folder, name);
+}
+
+static bool AppendArg(char* out, size_t size, const char* arg) {
+  return TextAppend(out, size, " ") && TextAppend(out, size, arg);
+}
+
+bool BuildGameCommandLine(const char* exePath, const char* mode, const MatchupSettings* s,
+                          char* out, size_t size) {
+  int flags = MatchupFlags(s->mode, s->rule, s->specMode, s->specRule);
+  bool ok = QuoteIfSpaced(exePath, out, size) && AppendArg(out, size, mode) &&
+            AppendArg(out, size, s->loginId) && AppendArg(out, size, s->password);
+  if (ok && strcmp(mode, "S_MULTI1") == 0) {
+    char flagsText[4];
+    snprintf(flagsText, sizeof flagsText, "%d", flags);
+    ok = AppendArg(out, size, flagsText);
+    if (ok && (flags & 0x30) == 0x20) ok = AppendArg(out, size, s->ping);
+    else if (ok && (flags & 0x30) == 0x30) ok = AppendArg(out, size, s->rate);
+    if (ok && (flags & 6) == 6)
+      ok = AppendArg(out, size, s->rateMin) && AppendArg(out, size, s->rateMax);
+  }
+  if (!ok && size > 0) out[0] = '\0';
+  return ok;
+}
+
+bool BuildDirectCommandLine(const char* exePath, const char* arg, char* out, size_t size) {
+  bool ok = QuoteIfSpaced(exePath, out, size) && AppendArg(out, size, arg);
+  if (!ok && size > 0) out[0] = '\0';
+  return ok;
+}
+
+bool BuildLobbyCommandLine(const char* exePath, const char* loginId, const char* password,
+                           char* out, size_t size) {
+  bool ok = QuoteIfSpaced(exePath, out, size) && AppendArg(out, size, "FromLauncher") &&
+            AppendArg(out, size, loginId) && AppendArg(out, size, password);
+  if (!ok && size > 0) out[0] = '\0';
+  return ok;
+}
+
+bool BuildUpdaterCommandLine(const char* loginId, const char* password, char* out, size_t size) {
+  return TextFormat(out, size, "Launcher.exe FromLobby %s %s", loginId, password);
+}

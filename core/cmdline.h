@@ -1,0 +1,40 @@
+// Command lines of the game's programs. The game parses these byte for byte,
+// so every separator below is part of the contract.
+#pragma once
+#include <stddef.h>
+
+enum { CMDLINE_SIZE = 512, PATH_SIZE = 260 };
+
+// Matchup preferences as stored in [m_portal]; the texts are used as stored.
+struct MatchupSettings {
+  int mode;       // Matchup_Mode, default 1
+  int rule;       // Matchup_Rule, default 0
+  int specMode;   // Spectator_Mode, default 0
+  int specRule;   // Spectator_Rule, default 0
+  char loginId[256];
+  char password[256];
+  char ping[256];     // Matchup_Ping, default "5000"
+  char rate[256];     // Matchup_Rate, default "3000"
+  char rateMin[256];  // Spectator_Rate_Min, default "2000"
+  char rateMax[256];  // Spectator_Rate_Max, default "4000"
+};
+
+// Bits 4-5 matchup mode (1 raised to 3), bit 3 rule, bits 1-2 spectator mode, bit 0 spectator rule.
+int MatchupFlags(int mode, int rule, int specMode, int specRule);
+
+// Writes path, in double quotes when it holds a space byte anywhere.
+bool QuoteIfSpaced(const char* path, char* out, size_t size);
+
+// Executable paths: folder + name, false when it would not fit PATH_SIZE.
+bool JoinPath(const char* folder, const char* name, char* out, size_t size);
+
+// "P mode ID PW" and, for "S_MULTI1" only, " F [ping|rate] [min max]".
+bool BuildGameCommandLine(const char* exePath, const char* mode, const MatchupSettings* s,
+                          char* out, size_t size);
+// "P arg" (host and join).
+bool BuildDirectCommandLine(const char* exePath, const char* arg, char* out, size_t size);
+// "P FromLauncher ID PW".
+bool BuildLobbyCommandLine(const char* exePath, const char* loginId, const char* password,
+                           char* out, size_t size);
+// "Launcher.exe FromLobby ID PW", never quoted.
+bool BuildUpdaterCommandLine(const char* loginId, const char* password, char* out, size_t size);

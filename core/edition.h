@@ -1,0 +1,20 @@
+// What differs between m_portal and launcher, for the code both share.
+// Each program defines these in apps/<program>/edition.cpp.
+#pragma once
+
+// The program's title: window title, instance search text, tray tip and the
+// caption of every message box.
+extern const char kTitle[];
+
+// Settings folder when the per-user folder is not used: the folder, and what
+// follows it ("\" behind an install folder without a trailing separator).
+const char* SettingsFallbackDir();
+extern const char kSettingsFallbackTail[];
+// Whether the per-user folder may be asked at all (launcher: not on Windows 9x).
+bool SettingsPerUserAllowed();
+
+// The game's install folder as this program uses it for its own files
+// (Zanto.exe, Lobby.exe, Launcher.exe, Launcher.ini), and the separator to put
+// between it and a file name ("\" or "").
+const char* GameFolder();
+extern const char kGameFolderSeparator[];

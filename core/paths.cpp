@@ -1,0 +1,42 @@
+#include "core/paths.h"
+
+#include <string.h>
+
+#include "core/text.h"
+
+bool DeriveConfigPath(const char* upperModulePath, char* out, size_t size) {
+  if (!TextCopy(out, size, upperModulePath)) return false;
+  char* ext = strstr(out, ".EXE");
+  if (ext != nullptr) {
+    memcpy(ext, ".CFG", 5);
+    return true;
+  }
+  if (!TextAppend(out, size, ".CFG")) {
+    out[0] = '\0';
+    return false;
+  }
+  return true;
+}
+
+void ComposeSettingsDir(bool perUserKnown, const char* perUser, const char* fallback,
+                        const char* fallbackTail, char* out, size_t size) {
+  bool ok;
+  if (perUserKnown)
+    ok = TextFormat(out, size, "%s\\Korvel\\Zanto\\", perUser);
+  else if (fallback[0] == '\0')
+    ok = TextCopy(out, size, "");
+  else
+    ok = TextFormat(out, size, "%s%s", fallback, fallbackTail);
+  if (!ok && size > 0) out[0] = '\0';
+}
+
+void TerminateRegistryText(char* buf, size_t size, size_t got) {
+  if (size == 0) return;
+  if (got > size) got = size;
+  if (memchr(buf, '\0', got) != nullptr) return;  // terminated within what was read
+  if (got < size) {
+    buf[got] = '\0';
+    return;
+  }
+  buf[0] = '\0';  // fills the whole buffer with no terminator: too long to be a folder
+}

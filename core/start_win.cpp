@@ -1,0 +1,5 @@
+#include "core/start.h"
+
+#include "core/ui.h"
+
+void ShowStartFailure() { ShowMessage(nullptr, "起動に失敗しました", MB_ICONERROR); }

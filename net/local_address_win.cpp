@@ -1,0 +1,2 @@
+#include "net/local_address.h"
+const char* GetLocalAddressText() { return ""; }

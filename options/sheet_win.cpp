@@ -1,0 +1,110 @@
+// The options sheet frame: page records, the help-button callback and the one
+// page procedure that decides which messages reach the page handlers.
+#include "options/sheet.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+#include <string.h>
+
+#include "core/ui.h"
+#include "options/pages.h"
+#include "res/resource.h"
+
+const PageHandlers* const kPageHandlers[PAGE_COUNT] = {
+    &kControlsPage, &kOnlinePage, &kQuickMessagePage, &kVideoPage,
+    &kSoundPage,    &kFolderPage, &kAboutPage,
+};
+
+static INT_PTR CALLBACK ControlsPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_CONTROLS);
+}
+static INT_PTR CALLBACK OnlinePageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_ONLINE);
+}
+static INT_PTR CALLBACK QuickMessagePageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_QUICKMSG);
+}
+static INT_PTR CALLBACK VideoPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_VIDEO);
+}
+static INT_PTR CALLBACK SoundPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_SOUND);
+}
+static INT_PTR CALLBACK FolderPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_FOLDER);
+}
+static INT_PTR CALLBACK AboutPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_ABOUT);
+}
+
+struct PageEntry {
+  int templateId;
+  DLGPROC proc;
+};
+
+static const PageEntry kPages[PAGE_COUNT] = {
+    {IDD_PAGE_CONTROLS, ControlsPageProc}, {IDD_PAGE_ONLINE, OnlinePageProc},
+    {IDD_PAGE_QUICKMSG, QuickMessagePageProc}, {IDD_PAGE_VIDEO, VideoPageProc},
+    {IDD_PAGE_SOUND, SoundPageProc},       {IDD_PAGE_FOLDER, FolderPageProc},
+    {IDD_PAGE_ABOUT, AboutPageProc},
+};
+
+BOOL ShowOptionsSheet(HWND owner, int startPage) {
+  // The records are laid out at their first-version size (40 bytes), the
+  // stride at which the platform reads the array.
+  PROPSHEETPAGEA_V1 pages[PAGE_COUNT];
+  memset(pages, 0, sizeof pages);
+  for (int i = 0; i < PAGE_COUNT; ++i) {
+    pages[i].dwSize = sizeof(PROPSHEETPAGEA_V1);
+    pages[i].dwFlags = PSP_DEFAULT;
+    pages[i].hInstance = GetModuleHandleA(nullptr);
+    pages[i].pszTemplate = MAKEINTRESOURCEA(kPages[i].templateId);
+    pages[i].pfnDlgProc = kPages[i].proc;
+  }
+  PROPSHEETHEADERA header;
+  memset(&header, 0, sizeof header);
+  header.dwSize = PROPSHEETHEADERA_V1_SIZE;
+  header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
+  header.hwndParent = owner;
+  header.pszCaption = "Zanto Win 偽Configurator";
+  header.nPages = PAGE_COUNT;
+  header.nStartPage = (UINT)startPage;
+  header.ppsp = (LPCPROPSHEETPAGEA)pages;
+  header.pfnCallback = (PFNPROPSHEETCALLBACK)OptionsSheetCallback;
+  if (PropertySheetA(&header) < 0) {
+    ShowMessage(owner, "コンフィグページを開けません", MB_ICONHAND);
+    return FALSE;
+  }
+  return TRUE;
+}
+
+// The sheet never shows a "?" button. The bit is cleared rather than flipped:
+// not every platform gives a new sheet the bit, and flipping would add it.
+int CALLBACK OptionsSheetCallback(HWND sheet, UINT msg, LPARAM) {
+  if (msg == PSCB_INITIALIZED) {
+    LONG_PTR style = GetWindowLongPtrA(sheet, GWL_EXSTYLE);
+    SetWindowLongPtrA(sheet, GWL_EXSTYLE, style & ~(LONG_PTR)WS_EX_CONTEXTHELP);
+  }
+  return 0;
+}
+
+INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int pageIndex) {
+  const PageHandlers* h = kPageHandlers[pageIndex];
+  switch (msg) {
+    case WM_INITDIALOG:
+      if (h->load != nullptr) h->load(page);
+      return TRUE;
+    case WM_COMMAND:
+      if (h->command != nullptr) h->command(page, LOWORD(wParam));
+      return TRUE;
+    case WM_NOTIFY:
+      if (((NMHDR*)lParam)->code != (UINT)PSN_APPLY) return FALSE;
+      SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
+      if (h->apply != nullptr && !h->apply(page)) {
+        // Keeps the sheet open on this page; later pages are not applied.
+        SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
+      }
+      return TRUE;
+  }
+  return FALSE;
+}

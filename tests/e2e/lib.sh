@@ -1,0 +1,105 @@
+# End-to-end helpers: the real programs under Wine and Xvfb, driven from outside
+# by window title and control id (tools/zdrive), against the stand-in game.
+# Sourced by tests/e2e/run.sh; each *_test.sh defines test_* functions.
+TITLE_MP="ZantoWin 偽ランチャー 2.08"
+TITLE_LC="ZantoWin 偽ランチャー Ver.1.4"
+SHEET="Zanto Win 偽Configurator"
+E2E_PASSED=0
+E2E_FAILED=0
+
+e2e_init() {  # build root
+  E2E_ROOT=$1
+  C=$(wine_c)
+  GAME_DIR="$C/Program Files/Korvel/Zanto"
+  APP_DIR="$C/zanto"
+  mkdir -p "$GAME_DIR" "$APP_DIR"
+  cp "$E2E_ROOT"/win64/standins/*.exe "$GAME_DIR/"
+  cp "$E2E_ROOT"/win64/m_portal.exe "$E2E_ROOT"/win64/launcher.exe "$E2E_ROOT"/win64/zdrive.exe "$APP_DIR/"
+  local user
+  user=$(ls "$C/users" | grep -v -x Public | head -1)
+  SETTINGS_DIR="$C/users/$user/AppData/Roaming/Korvel/Zanto"
+  INI="$SETTINGS_DIR/Zanto.ini"
+  CFG_MP="$APP_DIR/M_PORTAL.CFG"
+  CFG_LC="$APP_DIR/LAUNCHER.CFG"
+  STANDIN_LOG="$APP_DIR/standin.log"
+  export ZANTO_STANDIN_LOG='C:\zanto\standin.log' ZANTO_STANDIN_QUIET=1
+  SHOTS="$E2E_ROOT/screenshots"
+  mkdir -p "$SHOTS"
+}
+
+# Registry values of the demo install; the install folder has a space in it.
+e2e_registry() {
+  "$WINE" reg add 'HKCU\Software\Korvel\Zanto2.0' /v Install /d 'C:\Program Files\Korvel\Zanto' /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Korvel\Zanto' /v 'Install Path' /d 'C:\Program Files\Korvel\Zanto\' /f >/dev/null 2>&1
+}
+
+# Ends every Windows process of the prefix and clears what the programs write.
+e2e_reset() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  rm -f "$STANDIN_LOG" "$CFG_MP" "$CFG_LC" "$INI"
+  rm -rf "$SETTINGS_DIR"
+  e2e_registry
+}
+
+zd() { "$WINE" "$APP_DIR/zdrive.exe" "$@" 2>/dev/null | tr -d '\r'; return "${PIPESTATUS[0]}"; }
+
+# Starts a program in the background; its exit code lands in $E2E_EXIT_FILE.
+start_app() {  # m_portal|launcher
+  E2E_EXIT_FILE=$(mktemp)
+  ( cd "$APP_DIR" && "$WINE" "$APP_DIR/$1.exe" >/dev/null 2>&1; echo $? > "$E2E_EXIT_FILE" ) &
+  E2E_APP_PID=$!
+}
+
+# Waits for the program started last to end; prints its exit code ("" on time-out).
+app_exit_code() {
+  local i
+  for i in $(seq 1 200); do
+    [ -s "$E2E_EXIT_FILE" ] && { cat "$E2E_EXIT_FILE"; return; }
+    sleep 0.1
+  done
+  echo ""
+}
+
+# Lines the stand-ins logged, as UTF-8: "name<TAB>command line<TAB>folder".
+standin_lines() { [ -f "$STANDIN_LOG" ] && iconv -f CP932 -t UTF-8 "$STANDIN_LOG" | tr -d '\r'; }
+# The command line of the n-th start (1-based).
+standin_cmdline() { standin_lines | sed -n "${1}p" | cut -f2; }
+standin_folder() { standin_lines | sed -n "${1}p" | cut -f3; }
+standin_count() { standin_lines | grep -c . ; }
+# Waits until the stand-ins logged at least n starts.
+wait_starts() {
+  local i
+  for i in $(seq 1 100); do
+    [ "$(standin_count)" -ge "$1" ] && return 0
+    sleep 0.1
+  done
+  return 1
+}
+
+# A file's content as UTF-8 without CRs ("(missing)" when absent).
+file_text() { if [ -f "$1" ]; then iconv -f CP932 -t UTF-8 "$1" | tr -d '\r'; else echo "(missing)"; fi; }
+# Writes UTF-8 text to a file as CP932 with CRLF line ends.
+put_file() { mkdir -p "$(dirname "$1")"; printf '%s\n' "$2" | sed 's/$/\r/' | iconv -f UTF-8 -t CP932 > "$1"; }
+# One key of an INI file ("" when missing).
+ini_value() {  # file section key
+  file_text "$1" | awk -v s="[$2]" -v k="$3" '
+    /^\[/ { insec = (tolower($0) == tolower(s)) ; next }
+    insec { i = index($0, "="); if (i > 0 && tolower(substr($0, 1, i - 1)) == tolower(k)) { print substr($0, i + 1); exit } }'
+}
+
+shot() { wine_screenshot "$SHOTS/$1.png"; }
+
+check() {  # description expected actual
+  if [ "$2" == "$3" ]; then
+    E2E_PASSED=$((E2E_PASSED + 1))
+  else
+    E2E_FAILED=$((E2E_FAILED + 1))
+    printf 'FAIL %s\n  expected: [%s]\n  actual:   [%s]\n' "$1" "$2" "$3"
+  fi
+}
+
+check_ok() {  # description command...
+  local d=$1; shift
+  if "$@"; then E2E_PASSED=$((E2E_PASSED + 1)); else E2E_FAILED=$((E2E_FAILED + 1)); echo "FAIL $d"; fi
+}
