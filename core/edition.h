@@ -18,3 +18,15 @@ bool SettingsPerUserAllowed();
 // between it and a file name ("\" or "").
 const char* GameFolder();
 extern const char kGameFolderSeparator[];
+
+// Own address: whether link-local addresses (169.254.0.0/16) count as private.
+extern const bool kLinkLocalIsPrivate;
+
+// Folders and web page: the official site's top page and its news page.
+extern const char kWebTopPage[];
+extern const char kWebNewsPage[];
+
+// About page: the mark that starts the version in the game launcher's window
+// title, and whether the version ends at the first space after it.
+extern const char kVersionMark[];
+extern const bool kVersionCutAtSpace;

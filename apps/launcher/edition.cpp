@@ -12,3 +12,15 @@ bool SettingsPerUserAllowed() { return !IsWin9xPlatform(); }
 
 const char* GameFolder() { return GetLegacyInstallDir(); }
 const char kGameFolderSeparator[] = "";
+
+const bool kLinkLocalIsPrivate = false;
+
+#ifndef ZANTO_WEB_TOP_LEGACY
+#define ZANTO_WEB_TOP_LEGACY "http://127.0.0.1/zanto/win/"
+#define ZANTO_WEB_NEWS_LEGACY "http://127.0.0.1/zanto/win/new/"
+#endif
+const char kWebTopPage[] = ZANTO_WEB_TOP_LEGACY;
+const char kWebNewsPage[] = ZANTO_WEB_NEWS_LEGACY;
+
+const char kVersionMark[] = "Ver";
+const bool kVersionCutAtSpace = false;

@@ -10,3 +10,15 @@ bool SettingsPerUserAllowed() { return true; }
 
 const char* GameFolder() { return GetInstallDir(); }
 const char kGameFolderSeparator[] = "\\";
+
+const bool kLinkLocalIsPrivate = true;
+
+#ifndef ZANTO_WEB_TOP
+#define ZANTO_WEB_TOP "http://127.0.0.1/zanto/"
+#define ZANTO_WEB_NEWS "http://127.0.0.1/zanto/news/"
+#endif
+const char kWebTopPage[] = ZANTO_WEB_TOP;
+const char kWebNewsPage[] = ZANTO_WEB_NEWS;
+
+const char kVersionMark[] = "ver";
+const bool kVersionCutAtSpace = true;
