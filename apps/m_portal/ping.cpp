@@ -1,2 +1,0 @@
-#include "net/ping.h"
-int PingServer() { return PING_TIMEOUT; }

@@ -1,0 +1,243 @@
+#include "options/bindings.h"
+
+#include <string.h>
+
+#include "core/text.h"
+
+KeyBindings g_keyBindings;
+
+const char* const ActionNames[ACTION_COUNT] = {"UP", "DOWN", "LEFT", "RIGHT", "PAUSE", "Rot. L", "Rot. R"};
+const char* const PadActionNames[PAD_ACTION_COUNT] = {"PAUSE", "Rot. L", "Rot. R"};
+
+// Entries 1, 2, 3 and 6 are keys of the Japanese layout (circumflex, yen, at, colon).
+const int KeyCodeTable[KEY_COUNT] = {
+    0x0C, 0x90, 0x7D, 0x91, 0x1A, 0x27, 0x92, 0x1B, 0x33, 0x34, 0x35, 0x2B, 0xC8, 0xD0,
+    0xCB, 0xCD, 0x39, 0x1C, 0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49,
+    0x53, 0x4E, 0x4A, 0x37, 0xB5, 0x9C, 0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23,
+    0x17, 0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F,
+    0x11, 0x2D, 0x15, 0x2C, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B,
+};
+const char* const KeyNameTable[KEY_COUNT] = {
+    "-",     "^",     "\\",    "@",     "[",     ";",     ":",     "]",         ",",
+    ".",     "/",     "B.Slash", "Up",  "Down",  "Left",  "Right", "Space",     "Enter",
+    "NUM 0", "NUM 1", "NUM 2", "NUM 3", "NUM 4", "NUM 5", "NUM 6", "NUM 7",     "NUM 8",
+    "NUM 9", "NUM .", "NUM +", "NUM -", "NUM *", "NUM /", "NUM ENTER", "A",     "B",
+    "C",     "D",     "E",     "F",     "G",     "H",     "I",     "J",         "K",
+    "L",     "M",     "N",     "O",     "P",     "Q",     "R",     "S",         "T",
+    "U",     "V",     "W",     "X",     "Y",     "Z",     "1",     "2",         "3",
+    "4",     "5",     "6",     "7",     "8",     "9",     "0",
+};
+
+const char kPeripheralSection[] = "PERIPHERAL";
+const char kPlayer1DeviceKey[] = "PLAYER1 DEVICE";
+const char kPlayer2DeviceKey[] = "PLAYER2 DEVICE";
+
+const BindingKey kBindingKeys[BINDING_KEY_COUNT] = {
+    {"PLAYER1 KEYBOARD UP", 0, 0, false, 0xC8},    {"PLAYER1 KEYBOARD DOWN", 0, 1, false, 0xD0},
+    {"PLAYER1 KEYBOARD LEFT", 0, 2, false, 0xCB},  {"PLAYER1 KEYBOARD RIGHT", 0, 3, false, 0xCD},
+    {"PLAYER1 KEYBOARD FIRE1", 0, 4, false, 0x1C}, {"PLAYER1 KEYBOARD FIRE2", 0, 5, false, 0x2C},
+    {"PLAYER1 KEYBOARD FIRE3", 0, 6, false, 0x37}, {"PLAYER1 PAD FIRE1", 0, 4, true, 8},
+    {"PLAYER1 PAD FIRE2", 0, 5, true, 0},          {"PLAYER1 PAD FIRE3", 0, 6, true, 1},
+    {"PLAYER2 KEYBOARD UP", 1, 0, false, 0x16},    {"PLAYER2 KEYBOARD DOWN", 1, 1, false, 0x24},
+    {"PLAYER2 KEYBOARD LEFT", 1, 2, false, 0x23},  {"PLAYER2 KEYBOARD RIGHT", 1, 3, false, 0x25},
+    {"PLAYER2 KEYBOARD FIRE1", 1, 4, false, 0x39}, {"PLAYER2 KEYBOARD FIRE2", 1, 5, false, 0x18},
+    {"PLAYER2 KEYBOARD FIRE3", 1, 6, false, 0x19}, {"PLAYER2 PAD FIRE1", 1, 4, true, 8},
+    {"PLAYER2 PAD FIRE2", 1, 5, true, 0},          {"PLAYER2 PAD FIRE3", 1, 6, true, 1},
+};
+
+// The Default button's set: the missing-key defaults except Player 1's Rot. R on X.
+static const int kDefaultKeySet[PLAYER_COUNT][ACTION_COUNT] = {
+    {0xC8, 0xD0, 0xCB, 0xCD, 0x1C, 0x2C, 0x2D},
+    {0x16, 0x24, 0x23, 0x25, 0x39, 0x18, 0x19},
+};
+
+// The slot a (player, action, pad) triple names in a table, nullptr when none.
+static int* Slot(KeyBindings* t, int player, int action, bool pad) {
+  if (pad) {
+    if (action < PAD_ACTION_FIRST || action >= ACTION_COUNT) return nullptr;
+    return &t->pad[player == 0 ? 0 : 1][action - PAD_ACTION_FIRST];
+  }
+  if (player < 0 || player >= PLAYER_COUNT || action < 0 || action >= ACTION_COUNT) return nullptr;
+  return &t->keyboard[player][action];
+}
+
+int GetBinding(int player, int action, bool pad) {
+  const int* slot = Slot(&g_keyBindings, player, action, pad);
+  return slot == nullptr ? -1 : *slot;
+}
+
+int SetBinding(int player, int action, bool pad, int value) {
+  int* slot = Slot(&g_keyBindings, player, action, pad);
+  if (slot == nullptr || value == -1) return -1;
+  *slot = value;
+  return value;
+}
+
+int FindKeyIndex(int code) {
+  for (int i = 0; i < KEY_COUNT; ++i) {
+    if (KeyCodeTable[i] == code) return i;
+  }
+  return -1;
+}
+
+const char* KeyLabel(int code) {
+  if (code == -1) return "failed";
+  int index = FindKeyIndex(code);
+  return index < 0 ? "undef." : KeyNameTable[index];
+}
+
+const char* GetBindingLabel(int player, int action, bool pad) {
+  static char label[BINDING_LABEL_SIZE];
+  int value = GetBinding(player, action, pad);
+  if (pad && action >= 0 && action < PAD_ACTION_FIRST) {
+    TextCopy(label, sizeof label, "***");
+  } else if (pad) {
+    TextFormat(label, sizeof label, "KEY %d", value);
+  } else {
+    TextCopy(label, sizeof label, KeyLabel(value));
+  }
+  return label;
+}
+
+int* BindingSlot(KeyBindings* table, const BindingKey* key) {
+  return Slot(table, key->player, key->action, key->pad);
+}
+
+void FillMissingKeyDefaults(KeyBindings* table) {
+  for (int i = 0; i < BINDING_KEY_COUNT; ++i) *BindingSlot(table, &kBindingKeys[i]) = kBindingKeys[i].missingDefault;
+}
+
+void ApplyDefaultKeySet(KeyBindings* table) {
+  for (int p = 0; p < PLAYER_COUNT; ++p) {
+    for (int a = 0; a < ACTION_COUNT; ++a) table->keyboard[p][a] = kDefaultKeySet[p][a];
+  }
+}
+
+Device DeviceFromStored(int player, int value) {
+  if (value == 1) return DEVICE_PAD;
+  if (player != 0 && value == 2) return DEVICE_DISABLED;
+  return DEVICE_KEYBOARD;
+}
+
+bool BindingButtonEnabled(const DeviceStates* s, int player, int action) {
+  bool direction = action < PAD_ACTION_FIRST;
+  if (player == 0) return !direction || !s->player1Pad;
+  if (s->player2Disabled) return false;
+  return !direction || !s->player2Pad;
+}
+
+int StoredDevice(const DeviceStates* s, int player) {
+  if (player == 0) return s->player1Pad ? DEVICE_PAD : DEVICE_KEYBOARD;
+  if (s->player2Disabled) return DEVICE_DISABLED;
+  return s->player2Pad ? DEVICE_PAD : DEVICE_KEYBOARD;
+}
+
+// ---- duplicate check ---------------------------------------------------------
+
+enum { LISTED_CLASHES = 4 };
+
+static const char kDuplicateHeading[] = "以下のキー設定が重複しています。\n\n";
+
+struct ClashList {
+  char text[DUPLICATE_LIST_SIZE];
+  int count;
+};
+
+// Only the first four clashes are listed; the count goes on so that "..."
+// can say there were more.
+static void AddClash(ClashList* list, int playerA, int actionA, int playerB, int actionB, int code) {
+  ++list->count;
+  if (list->count > LISTED_CLASHES) return;
+  char line[128];
+  TextFormat(line, sizeof line, "P%d %s - P%d %s (%s)\n", playerA + 1, ActionNames[actionA], playerB + 1,
+             ActionNames[actionB], KeyLabel(code));
+  TextAppend(list->text, sizeof list->text, line);
+}
+
+static void FindKeyboardClashes(const KeyBindings* t, ClashList* list) {
+  for (int i = 0; i < ACTION_COUNT - 1; ++i) {
+    for (int j = i + 1; j < ACTION_COUNT; ++j) {
+      // One report per pair: a Player 2 clash on the same pair shows once Player 1's is gone.
+      if (t->keyboard[0][i] == t->keyboard[0][j]) {
+        AddClash(list, 0, j, 0, i, t->keyboard[0][i]);
+      } else if (t->keyboard[1][i] == t->keyboard[1][j]) {
+        AddClash(list, 1, j, 1, i, t->keyboard[1][i]);
+      }
+    }
+  }
+  for (int i = 0; i < ACTION_COUNT; ++i) {
+    for (int j = 0; j < ACTION_COUNT; ++j) {
+      if (t->keyboard[1][i] == t->keyboard[0][j]) AddClash(list, 0, j, 1, i, t->keyboard[1][i]);
+    }
+  }
+  if (list->count > LISTED_CLASHES) TextAppend(list->text, sizeof list->text, "...");
+}
+
+// The first pair of one player's controller actions on the same button, as one line.
+static bool FindPadClash(const KeyBindings* t, int player, char* line, size_t size) {
+  for (int i = 0; i < PAD_ACTION_COUNT - 1; ++i) {
+    for (int j = i + 1; j < PAD_ACTION_COUNT; ++j) {
+      if (t->pad[player][i] == t->pad[player][j]) {
+        TextFormat(line, size, "P%d %s - P%d %s (PAD %d)", player + 1, PadActionNames[i], player + 1,
+                   PadActionNames[j], t->pad[player][i]);
+        return true;
+      }
+    }
+  }
+  return false;
+}
+
+bool FindDuplicateBindings(const KeyBindings* table, const DeviceStates* states, char* out, size_t size) {
+  ClashList list;
+  list.text[0] = '\0';
+  list.count = 0;
+  FindKeyboardClashes(table, &list);
+  if (list.text[0] == '\0') {
+    if (!(states->player1Pad && FindPadClash(table, 0, list.text, sizeof list.text)) &&
+        !(states->player2Pad && FindPadClash(table, 1, list.text, sizeof list.text))) {
+      if (size > 0) out[0] = '\0';
+      return false;
+    }
+  }
+  // The whole message always fits here; a caller's smaller buffer gets as
+  // much of it as fits, cut at a character boundary.
+  char message[sizeof kDuplicateHeading + DUPLICATE_LIST_SIZE];
+  TextCopy(message, sizeof message, kDuplicateHeading);
+  TextAppend(message, sizeof message, list.text);
+  if (size == 0) return true;
+  size_t n = strlen(message);
+  if (n > size - 1) n = size - 1;
+  memcpy(out, message, n);
+  out[n] = '\0';
+  CutAtCharBoundary(out, n);
+  return true;
+}
+
+unsigned MakeAssignParam(bool pad, int player, int current) {
+  unsigned low;
+  if (pad) {
+    low = player == 0 ? 0u : 1u;
+  } else {
+    // A code that does not fit the 16 bits would pre-select a wrong key.
+    low = (current < 0 || current > 0xFFFF) ? 0u : (unsigned)current;
+  }
+  return ((pad ? 1u : 0u) << 16) | low;
+}
+
+bool AssignParamIsPad(unsigned param) { return (param >> 16) != 0; }
+
+int AssignParamLow(unsigned param) { return (int)(param & 0xFFFFu); }
+
+int AssignListIndex(int code) {
+  int index = FindKeyIndex(code);
+  return index < 0 ? 0 : index;
+}
+
+unsigned ControllerForTimer(unsigned long long timerId) { return timerId == 0 ? 0u : 1u; }
+
+int LowestPressedButton(unsigned long buttons) {
+  for (int bit = 0; bit < 32; ++bit) {
+    if ((buttons >> bit) & 1ul) return bit;
+  }
+  return -1;
+}
