@@ -1,0 +1,76 @@
+#include "options/online.h"
+
+#include "core/text.h"
+
+static int HexDigitValue(char c) {
+  if (c >= '0' && c <= '9') return c - '0';
+  if (c >= 'a' && c <= 'f') return c - 'a' + 10;
+  if (c >= 'A' && c <= 'F') return c - 'A' + 10;
+  return -1;
+}
+
+// Digits are consumed without a copy into a working field, so a stored value
+// of any length (padded with spaces or zeros by hand) still gives its colour.
+unsigned ParseHex32(const char* text) {
+  const char* p = text;
+  while (IsWhiteSpace(*p)) ++p;
+  bool negative = false;
+  if (*p == '+' || *p == '-') {
+    negative = *p == '-';
+    ++p;
+  }
+  if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && HexDigitValue(p[2]) >= 0) p += 2;
+  unsigned value = 0;
+  bool overflow = false;
+  for (int d; (d = HexDigitValue(*p)) >= 0; ++p) {
+    if (value > 0x0FFFFFFFu) overflow = true;
+    value = (value << 4) | (unsigned)d;
+  }
+  if (overflow) return 0xFFFFFFFFu;
+  return negative ? 0u - value : value;
+}
+
+unsigned NameColorFromText(const char* text) {
+  unsigned v = ParseHex32(text);
+  if (v == 0xFFFFFFFFu) return kDefaultNameColor;
+  return v & 0x00FFFFFFu;
+}
+
+void FormatNameColor(unsigned color, char* out, size_t size) {
+  TextFormat(out, size, "0x00%02X%02X%02X", (color >> 16) & 0xFF, (color >> 8) & 0xFF, color & 0xFF);
+}
+
+int ChatLinesToSave(const char* text) {
+  const char* p = text;
+  while (IsWhiteSpace(*p)) ++p;
+  unsigned value = 0;
+  int digits = 0;
+  for (; *p >= '0' && *p <= '9'; ++p, ++digits) {
+    if (value > 1000) continue;  // far out of range already; keeps the sum from overflowing
+    value = value * 10 + (unsigned)(*p - '0');
+  }
+  while (IsWhiteSpace(*p)) ++p;
+  if (digits == 0 || *p != '\0') return DEFAULT_CHAT_LINES;
+  if (value < 2 || value > 30) return DEFAULT_CHAT_LINES;
+  return (int)value;
+}
+
+bool CheckFromStored(unsigned stored) { return stored != 0; }
+
+int StoredFromCheck(bool checked) { return checked ? 1 : 0; }
+
+int ListPositionFromStored(unsigned stored, int count) {
+  if (count <= 0 || stored >= (unsigned)count) return -1;
+  return (int)stored;
+}
+
+bool MatchupRateShown(int matchupMode) { return matchupMode == 1; }
+bool MatchupPingShown(int matchupMode) { return matchupMode == 2; }
+bool SpectatorRangeShown(int spectatorMode) { return spectatorMode == 3; }
+
+void FormatCustomColorKey(int i, char* out, size_t size) { TextFormat(out, size, "Color%02d", i); }
+
+const char* const MatchupModeItems[MATCHUP_MODE_COUNT] = {"ランダム接続", "Rate 優先", "接続速度 優先"};
+const char* const MatchupRuleItems[MATCHUP_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
+const char* const SpectatorModeItems[SPECTATOR_MODE_COUNT] = {"初級", "中級", "上級", "Rate範囲"};
+const char* const SpectatorRuleItems[SPECTATOR_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
