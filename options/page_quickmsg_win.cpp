@@ -1,4 +1,35 @@
-// Page handlers: added with the page.
+// Quick messages page (page 2): the eight function-key phrases of Zanto.ini [NETWORK].
+#include "core/settings.h"
+#include "core/ui.h"
 #include "options/pages.h"
+#include "options/quickmsg.h"
+#include "res/resource.h"
 
-const PageHandlers kQuickMessagePage = {nullptr, nullptr, nullptr};
+static void LoadQuickMessages(HWND page) {
+  for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n) {
+    char key[32];
+    QuickMessageKey(n, key, sizeof key);
+    SetItemText(page, QuickMessageEditId(n), GetGameIniString(kQuickMessageSection, key, ""));
+  }
+}
+
+static void QuickMessageCommand(HWND page, int id) {
+  if (id != IDC_QMSG_DEFAULT) return;
+  for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n)
+    SetItemText(page, QuickMessageEditId(n), DefaultQuickMessages[n - 1]);
+}
+
+// The edits take any length; the game reads at most 255 bytes, cut where a
+// double-byte character would otherwise lose its second half.
+static bool ApplyQuickMessages(HWND page) {
+  for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n) {
+    char key[32];
+    char text[QUICK_MESSAGE_SIZE];
+    QuickMessageKey(n, key, sizeof key);
+    GetItemText(page, QuickMessageEditId(n), text, sizeof text);
+    WriteGameIniString(kQuickMessageSection, key, text);
+  }
+  return true;
+}
+
+const PageHandlers kQuickMessagePage = {LoadQuickMessages, QuickMessageCommand, ApplyQuickMessages};

@@ -1,4 +1,25 @@
-// Page handlers: added with the page.
+// Sound page (page 4): music and sound effects on or off, Zanto.ini [SYSTEM]
+// SoundMode. The radios are automatic: they switch by themselves.
+#include "core/settings.h"
+#include "core/ui.h"
 #include "options/pages.h"
+#include "options/video.h"
+#include "res/resource.h"
 
-const PageHandlers kSoundPage = {nullptr, nullptr, nullptr};
+static void LoadSound(HWND page) {
+  bool on = SoundOnFromStored(GetGameIniInt(kSystemSection, kSoundModeKey, 0));
+  SetChecked(page, on ? IDC_SND_ON : IDC_SND_OFF, true);
+}
+
+static void SoundCommand(HWND page, int id) {
+  if (id != IDC_SND_DEFAULT) return;
+  SetChecked(page, IDC_SND_ON, true);
+  SetChecked(page, IDC_SND_OFF, false);
+}
+
+static bool ApplySound(HWND page) {
+  WriteGameIniInt(kSystemSection, kSoundModeKey, SoundModeToStore(IsChecked(page, IDC_SND_ON)));
+  return true;
+}
+
+const PageHandlers kSoundPage = {LoadSound, SoundCommand, ApplySound};
