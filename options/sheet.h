@@ -18,3 +18,6 @@ struct PageHandlers {
 
 // The handlers per page, in page order.
 extern const PageHandlers* const kPageHandlers[PAGE_COUNT];
+// The table that OptionsPageProc dispatches to: kPageHandlers in the programs;
+// tests put a table of their own here to watch the sheet's calls.
+extern const PageHandlers* const* g_pageHandlers;

@@ -14,6 +14,7 @@ const PageHandlers* const kPageHandlers[PAGE_COUNT] = {
     &kControlsPage, &kOnlinePage, &kQuickMessagePage, &kVideoPage,
     &kSoundPage,    &kFolderPage, &kAboutPage,
 };
+const PageHandlers* const* g_pageHandlers = kPageHandlers;
 
 static INT_PTR CALLBACK ControlsPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
   return OptionsPageProc(w, m, wp, lp, PAGE_CONTROLS);
@@ -89,7 +90,9 @@ int CALLBACK OptionsSheetCallback(HWND sheet, UINT msg, LPARAM) {
 }
 
 INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int pageIndex) {
-  const PageHandlers* h = kPageHandlers[pageIndex];
+  static const PageHandlers kNone = {nullptr, nullptr, nullptr};
+  const PageHandlers* h = g_pageHandlers[pageIndex];
+  if (h == nullptr) h = &kNone;
   switch (msg) {
     case WM_INITDIALOG:
       if (h->load != nullptr) h->load(page);
@@ -98,7 +101,7 @@ INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int p
       if (h->command != nullptr) h->command(page, LOWORD(wParam));
       return TRUE;
     case WM_NOTIFY:
-      if (((NMHDR*)lParam)->code != (UINT)PSN_APPLY) return FALSE;
+      if (lParam == 0 || ((NMHDR*)lParam)->code != (UINT)PSN_APPLY) return FALSE;
       SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
       if (h->apply != nullptr && !h->apply(page)) {
         // Keeps the sheet open on this page; later pages are not applied.

@@ -1,0 +1,175 @@
+// Drives the options sheet in process: ShowOptionsSheet runs modally as in the
+// programs, and a thread timer runs one scripted step per tick inside the
+// sheet's own message loop. Steps that open something modal post their
+// command, so that the next step runs inside that nested loop.
+#pragma once
+#include "itest.h"
+
+#include <commctrl.h>
+#include <prsht.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "core/settings.h"
+#include "options/sheet.h"
+
+static const char kSheetCaption[] = "Zanto Win 偽Configurator";
+
+typedef std::function<void(HWND sheet)> SheetStep;
+
+static std::vector<SheetStep> g_sheetSteps;
+static size_t g_sheetNext;
+static int g_sheetIdleTicks;
+static bool g_sheetStalled;
+
+static inline HWND FindSheet() {
+  HWND sheet = FindWindowA(nullptr, kSheetCaption);
+  return sheet != nullptr && IsWindowVisible(sheet) ? sheet : nullptr;
+}
+
+static inline void CALLBACK SheetTick(HWND, UINT, UINT_PTR, DWORD) {
+  static bool running;
+  if (running) return;  // a step that sends into a modal loop must not be overtaken
+  HWND sheet = FindSheet();
+  if (sheet != nullptr && g_sheetNext < g_sheetSteps.size()) {
+    g_sheetIdleTicks = 0;
+    running = true;
+    g_sheetSteps[g_sheetNext++](sheet);
+    running = false;
+    return;
+  }
+  // Script done (or no sheet) and the sheet still open: end it rather than hang the run.
+  if (++g_sheetIdleTicks > 300) {
+    g_sheetStalled = true;
+    g_sheetIdleTicks = 0;
+    if (sheet != nullptr) PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
+  }
+}
+
+// Runs the sheet with the steps; returns what ShowOptionsSheet returned.
+static inline BOOL RunSheet(HWND owner, int startPage, std::vector<SheetStep> steps) {
+  g_sheetSteps = std::move(steps);
+  g_sheetNext = 0;
+  g_sheetIdleTicks = 0;
+  g_sheetStalled = false;
+  UINT_PTR timer = SetTimer(nullptr, 0, 20, SheetTick);
+  BOOL result = ShowOptionsSheet(owner, startPage);
+  KillTimer(nullptr, timer);
+  CHECK(!g_sheetStalled);
+  CHECK_EQ(g_sheetNext, g_sheetSteps.size());
+  return result;
+}
+
+// ---- steps ------------------------------------------------------------------
+
+static inline SheetStep SelectPage(int index) {
+  return [index](HWND sheet) { SendMessageA(sheet, PSM_SETCURSEL, (WPARAM)index, 0); };
+}
+static inline SheetStep PressOk() {
+  return [](HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_OK, 0); };
+}
+static inline SheetStep PressCancel() {
+  return [](HWND sheet) { PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0); };
+}
+static inline SheetStep Check(std::function<void(HWND sheet)> f) { return f; }
+
+static inline HWND PageWindow(HWND sheet, int index) {
+  return (HWND)SendMessageA(sheet, PSM_INDEXTOHWND, (WPARAM)index, 0);
+}
+
+// A control's command as the control itself sends it.
+static inline void SendCommand(HWND page, int id, int code) {
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)GetDlgItem(page, id));
+}
+
+// The list choice of a player: select, then the list's notification.
+static inline void ChooseListItem(HWND page, int id, int index) {
+  SendDlgItemMessageA(page, id, CB_SETCURSEL, (WPARAM)index, 0);
+  SendCommand(page, id, CBN_SELCHANGE);
+}
+
+static inline std::string ItemText(HWND page, int id) {
+  char buf[1024] = "";
+  GetDlgItemTextA(page, id, buf, sizeof buf);
+  return buf;
+}
+
+static inline std::string ListItem(HWND page, int id, int index) {
+  char buf[256] = "";
+  if (SendDlgItemMessageA(page, id, CB_GETLBTEXTLEN, (WPARAM)index, 0) < 200)
+    SendDlgItemMessageA(page, id, CB_GETLBTEXT, (WPARAM)index, (LPARAM)buf);
+  return buf;
+}
+
+static inline int ListCount(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0); }
+static inline int ListSel(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0); }
+static inline bool Checked(HWND page, int id) {
+  return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+static inline bool Visible(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
+
+static inline std::string TabText(HWND sheet, int index) {
+  HWND tab = (HWND)SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0);
+  char buf[256] = "";
+  TCITEMA item;
+  memset(&item, 0, sizeof item);
+  item.mask = TCIF_TEXT;
+  item.pszText = buf;
+  item.cchTextMax = sizeof buf;
+  SendMessageA(tab, TCM_GETITEMA, (WPARAM)index, (LPARAM)&item);
+  return buf;
+}
+
+static inline int TabCount(HWND sheet) {
+  return (int)SendMessageA((HWND)SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0), TCM_GETITEMCOUNT, 0, 0);
+}
+
+// ---- files ------------------------------------------------------------------
+
+static inline std::string GameIniText() {
+  char path[MAX_PATH], buf[16384];
+  GetGameIniPath(path);
+  return ReadWholeFile(path, buf, sizeof buf) < 0 ? "(missing)" : buf;
+}
+
+static inline std::string ConfigText() {
+  char path[MAX_PATH], buf[16384];
+  GetConfigFilePath(path);
+  return ReadWholeFile(path, buf, sizeof buf) < 0 ? "(missing)" : buf;
+}
+
+static inline void PutGameIni(const char* text) {
+  char path[MAX_PATH];
+  GetGameIniPath(path);
+  DeleteFileA(path);
+  if (text == nullptr) return;
+  char folder[MAX_PATH];
+  lstrcpynA(folder, GetSettingsDir(), MAX_PATH);
+  for (char* p = folder + 3; *p != 0; ++p) {  // the game may never have run: no folder yet
+    if (*p != '\\') continue;
+    *p = 0;
+    CreateDirectoryA(folder, nullptr);
+    *p = '\\';
+  }
+  WriteWholeFile(path, text);
+}
+
+static inline void PutConfigFile(const char* text) {
+  char path[MAX_PATH];
+  GetConfigFilePath(path);
+  DeleteFileA(path);
+  if (text != nullptr) WriteWholeFile(path, text);
+}
+
+// Like CHECK_STR, for std::string results (kept alive for the comparison).
+#define CHECK_TEXT(a, b)                                                             \
+  do {                                                                               \
+    std::string ta_ = (a), tb_ = (b);                                                \
+    ItestCheck(ta_ == tb_, #a " == " #b, __FILE__, __LINE__);                        \
+    if (ta_ != tb_) {                                                                \
+      ItestPrintText("got", ta_.c_str());                                            \
+      ItestPrintText("expected", tb_.c_str());                                       \
+    }                                                                                \
+  } while (0)
