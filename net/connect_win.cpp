@@ -1,9 +1,96 @@
-// Connect dialog: added with the connect dialog.
+// Connect dialog: the host of a direct match, with the addresses used before.
 #include "net/connect.h"
+
+#include <string.h>
+
+#include "core/settings.h"
+#include "core/ui.h"
+#include "net/recent.h"
+#include "res/ids_connect.h"
 
 char g_connectAddress[128];
 
+// The typed text comes from the system's code page, whatever the program's
+// own texts are, so its double-byte characters are told by the system.
+static bool IsSystemLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
+
+// The system's comparison, as the player sees letters: it also folds
+// full-width letters, which an ASCII-only fold would keep apart.
+static int CompareSystemNoCase(const char* a, const char* b) { return lstrcmpiA(a, b); }
+
+static const char* ReadRecentKey(const char* key, void*) { return GetConfigString(kRecentSection, key, ""); }
+
+void FillRecentConnections(HWND combo) {
+  RecentList list;
+  LoadRecentList(ReadRecentKey, nullptr, &list);
+  for (int i = 0; i < list.count; ++i) SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)list.items[i]);
+}
+
+// The combo box's list as filled at creation (16 entries at most).
+static void ReadShownList(HWND combo, RecentList* shown) {
+  shown->count = 0;
+  for (int i = 0; shown->count < RECENT_MAX; ++i) {
+    LRESULT len = SendMessageA(combo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
+    if (len == CB_ERR) break;
+    // Every entry came from a value read into 256 bytes; one that would not fit
+    // the buffer is not one of ours and is passed over rather than overrun it.
+    if (len < 0 || len >= RECENT_TEXT_SIZE) continue;
+    char* item = shown->items[shown->count];
+    memset(item, 0, RECENT_TEXT_SIZE);
+    if (SendMessageA(combo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)item) == CB_ERR) continue;
+    item[RECENT_TEXT_SIZE - 1] = '\0';
+    ++shown->count;
+  }
+}
+
+void SaveRecentConnection(HWND combo, const char* address) {
+  if (address[0] == '\0') return;
+  RecentList shown;
+  RecentList rewrite;
+  ReadShownList(combo, &shown);
+  int count = BuildRecentRewrite(&shown, address, CompareSystemNoCase, &rewrite);
+  for (int n = 1; n <= count; ++n) {
+    char key[16];
+    FormatRecentKey(n, key, sizeof key);
+    WriteConfigString(kRecentSection, key, rewrite.items[n - 1]);
+  }
+}
+
+// The dialog opens at the top left of its owner's client area, not centred;
+// the template says 0,0, and this holds it there whatever the window manager does.
+static void PlaceAtOwnerOrigin(HWND dlg) {
+  HWND owner = GetWindow(dlg, GW_OWNER);
+  if (owner == nullptr) return;
+  POINT origin = {0, 0};
+  ClientToScreen(owner, &origin);
+  SetWindowPos(dlg, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+}
+
 INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
-  if (msg == WM_COMMAND) EndDialog(dlg, 0);
-  return msg == WM_INITDIALOG;
+  switch (msg) {
+    case WM_INITDIALOG: {
+      PlaceAtOwnerOrigin(dlg);
+      HWND combo = GetDlgItem(dlg, IDC_CONNECT_ADDRESS);
+      FillRecentConnections(combo);
+      SetFocus(combo);
+      return TRUE;
+    }
+    case WM_COMMAND:
+      switch (LOWORD(wParam)) {
+        case IDOK:
+          GetItemText(dlg, IDC_CONNECT_ADDRESS, g_connectAddress, sizeof g_connectAddress);
+          CutAtFirstSpace(g_connectAddress, IsSystemLeadByte);
+          SaveRecentConnection(GetDlgItem(dlg, IDC_CONNECT_ADDRESS), g_connectAddress);
+          EndDialog(dlg, 1);
+          break;
+        case IDCANCEL:
+          EndDialog(dlg, 0);
+          break;
+      }
+      return TRUE;
+    case WM_CLOSE:
+      EndDialog(dlg, 0);
+      return TRUE;
+  }
+  return FALSE;
 }

@@ -1,0 +1,118 @@
+// Round-trip time to the game's online server: one ICMP echo on a raw socket.
+#include "net/ping_win.h"
+
+#include <string.h>
+
+#include "net/echo.h"
+#include "net/ping.h"
+
+#ifndef ZANTO_GAME_SERVER
+#define ZANTO_GAME_SERVER "127.0.0.1"
+#endif
+
+const char GameServerAddress[] = ZANTO_GAME_SERVER;
+uint32_t EchoIdCounter = 1;
+uint32_t EchoSeqCounter = 1;
+unsigned char EchoRequest[ECHO_REQUEST_SIZE];
+
+static SOCKET RealOpen(int family, int type, int protocol) { return socket(family, type, protocol); }
+static int RealSendTo(SOCKET s, const char* data, int length, const struct sockaddr* to, int toLength) {
+  return sendto(s, data, length, 0, to, toLength);
+}
+static int RealWaitReadable(SOCKET s, struct timeval* timeout) {
+  fd_set readable;
+  FD_ZERO(&readable);
+  FD_SET(s, &readable);
+  return select(1, &readable, nullptr, nullptr, timeout);
+}
+static int RealRecvFrom(SOCKET s, char* data, int size, struct sockaddr* from, int* fromLength) {
+  return recvfrom(s, data, size, 0, from, fromLength);
+}
+static int RealClose(SOCKET s) { return closesocket(s); }
+static int RealLastError() { return WSAGetLastError(); }
+static uint32_t RealTick() { return GetTickCount(); }
+
+PingSocketApi g_pingApi = {RealOpen, RealSendTo, RealWaitReadable, RealRecvFrom, RealClose, RealLastError, RealTick};
+
+void ResetPingSocketApi() {
+  PingSocketApi real = {RealOpen, RealSendTo, RealWaitReadable, RealRecvFrom, RealClose, RealLastError, RealTick};
+  g_pingApi = real;
+}
+
+int SendEchoRequest(SOCKET s, const struct sockaddr_in* to) {
+  uint16_t id = (uint16_t)EchoIdCounter++;
+  uint16_t seq = (uint16_t)EchoSeqCounter++;
+  BuildEchoRequest(EchoRequest, id, seq, g_pingApi.tick());
+  return g_pingApi.sendTo(s, (const char*)EchoRequest, ECHO_REQUEST_SIZE, (const struct sockaddr*)to,
+                          sizeof *to);
+}
+
+int WaitEchoReply(SOCKET s, int timeoutMs) {
+  struct timeval timeout;
+  timeout.tv_sec = timeoutMs / 1000;
+  timeout.tv_usec = (timeoutMs % 1000) * 1000;
+  return g_pingApi.waitReadable(s, &timeout);
+}
+
+int RecvEchoReply(SOCKET s, struct sockaddr_in* from, uint16_t id, uint16_t seq, uint32_t* sendTime) {
+  unsigned char datagram[ECHO_RECEIVE_SIZE];
+  int fromLength = sizeof *from;
+  int got = g_pingApi.recvFrom(s, (char*)datagram, sizeof datagram, (struct sockaddr*)from, &fromLength);
+  if (got == SOCKET_ERROR) {
+    // A datagram too big for the buffer is dropped by the platform with this
+    // error; ours (at most a 60-byte header and 45 bytes) always fits, so it
+    // was someone else's and the wait goes on.
+    return g_pingApi.lastError() == WSAEMSGSIZE ? ECHO_OTHER : ECHO_RECV_FAILED;
+  }
+  return MatchEchoReply(datagram, got, id, seq, sendTime) ? ECHO_MATCHED : ECHO_OTHER;
+}
+
+// The raw socket also delivers our own request (on loopback) and any other
+// echo traffic of the machine, so only the reply to this request ends the
+// wait; the 5 seconds count from the send, however many others arrive.
+int PingServer() {
+  SOCKET s = g_pingApi.open(AF_INET, SOCK_RAW, IPPROTO_ICMP);
+  if (s == INVALID_SOCKET) return PING_ERR_SOCKET;
+
+  struct sockaddr_in to;
+  memset(&to, 0, sizeof to);
+  to.sin_family = AF_INET;
+  to.sin_port = 0;
+  to.sin_addr.s_addr = inet_addr(GameServerAddress);
+
+  uint16_t id = (uint16_t)EchoIdCounter;
+  uint16_t seq = (uint16_t)EchoSeqCounter;
+  SendEchoRequest(s, &to);  // a failed send simply ends in the time-out
+  uint32_t sentAt = g_pingApi.tick();
+
+  int result = PING_TIMEOUT;
+  for (;;) {
+    int left = RemainingWaitMs(g_pingApi.tick(), sentAt, ECHO_TIMEOUT_MS);
+    if (left <= 0) {
+      result = PING_TIMEOUT;
+      break;
+    }
+    int ready = WaitEchoReply(s, left);
+    if (ready == SOCKET_ERROR) {
+      result = PING_ERR_SELECT;
+      break;
+    }
+    if (ready == 0) {
+      result = PING_TIMEOUT;
+      break;
+    }
+    struct sockaddr_in from;
+    uint32_t sendTime = 0;
+    int got = RecvEchoReply(s, &from, id, seq, &sendTime);
+    if (got == ECHO_RECV_FAILED) {
+      result = PING_ERR_RECV;
+      break;
+    }
+    if (got == ECHO_MATCHED) {
+      result = ElapsedMs(g_pingApi.tick(), sendTime);
+      break;
+    }
+  }
+  if (g_pingApi.close(s) == SOCKET_ERROR) return PING_ERR_CLOSE;
+  return result;
+}

@@ -1,0 +1,216 @@
+// Drives the connect dialog (102) in process: the dialog runs modally as in
+// the programs, and a timer hands it to a test action once it is up.
+#pragma once
+#include "itest.h"
+
+#include "core/settings.h"
+#include "net/connect.h"
+#include "net/recent.h"
+#include "res/ids_connect.h"
+
+typedef void (*ConnectAction)(HWND dlg);
+static ConnectAction g_connectAction;
+static UINT_PTR g_connectTimer;
+static int g_connectTicks;
+
+static inline BOOL CALLBACK FindConnectDialog(HWND wnd, LPARAM found) {
+  if (IsWindowVisible(wnd) && GetDlgItem(wnd, IDC_CONNECT_ADDRESS) != nullptr) {
+    *(HWND*)found = wnd;
+    return FALSE;
+  }
+  return TRUE;
+}
+
+static inline void CALLBACK ConnectTimer(HWND, UINT, UINT_PTR, DWORD) {
+  HWND dlg = nullptr;
+  EnumThreadWindows(GetCurrentThreadId(), FindConnectDialog, (LPARAM)&dlg);
+  if (dlg == nullptr) {
+    if (++g_connectTicks > 300) PostQuitMessage(0);  // never came up: do not hang the run
+    return;
+  }
+  KillTimer(nullptr, g_connectTimer);
+  g_connectAction(dlg);
+}
+
+// Shows the dialog over owner, runs action inside it; returns the dialog's result.
+static inline INT_PTR RunConnectDialog(HWND owner, ConnectAction action) {
+  g_connectAction = action;
+  g_connectTicks = 0;
+  g_connectTimer = SetTimer(nullptr, 0, 20, ConnectTimer);
+  INT_PTR result =
+      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONNECT), owner, ConnectDlgProc, 0);
+  KillTimer(nullptr, g_connectTimer);
+  return result;
+}
+
+static inline HWND MakeOwner() {
+  HWND owner = CreateWindowExA(0, "STATIC", "owner", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 120, 90, 500, 400,
+                               nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  PumpMessages(100);
+  return owner;
+}
+
+// The whole configuration file of this test program, as it is on disk.
+static inline void ConfigPath(char* path) { GetConfigFilePath(path); }
+
+static inline void PutConfig(const char* text) {
+  char path[MAX_PATH];
+  ConfigPath(path);
+  DeleteFileA(path);
+  if (text != nullptr) WriteWholeFile(path, text);
+}
+
+static inline const char* RecentValue(int n) {
+  char key[16];
+  FormatRecentKey(n, key, sizeof key);
+  return GetConfigString(kRecentSection, key, "(none)");
+}
+
+// Typing text into the field and pressing a button (OK or cancel).
+static const char* g_typed;
+static inline void TypeAndOk(HWND dlg) {
+  SetDlgItemTextA(dlg, IDC_CONNECT_ADDRESS, g_typed);
+  SendMessageA(dlg, WM_COMMAND, MAKEWPARAM(IDOK, BN_CLICKED), (LPARAM)GetDlgItem(dlg, IDOK));
+}
+
+static inline INT_PTR TypeAndConfirm(HWND owner, const char* text) {
+  g_typed = text;
+  return RunConnectDialog(owner, TypeAndOk);
+}
+
+// The dialog's static texts in order (statics carry no id of their own).
+struct StaticTexts {
+  int count;
+  char text[8][256];
+};
+static inline BOOL CALLBACK CollectStatic(HWND child, LPARAM lp) {
+  StaticTexts* s = (StaticTexts*)lp;
+  char cls[32];
+  GetClassNameA(child, cls, sizeof cls);
+  if (lstrcmpiA(cls, "Static") == 0 && s->count < 8) GetWindowTextA(child, s->text[s->count++], 256);
+  return TRUE;
+}
+
+// ---- dialog 102 as the resource declares it (DLGTEMPLATEEX) ----------------
+static inline const WORD* SkipSzOrOrd(const WORD* p) {
+  if (*p == 0) return p + 1;
+  if (*p == 0xFFFF) return p + 2;
+  while (*p != 0) ++p;
+  return p + 1;
+}
+static inline const WORD* AlignDword(const WORD* p) { return (const WORD*)(((ULONG_PTR)p + 3) & ~(ULONG_PTR)3); }
+
+struct ConnectTemplate {
+  DWORD style;
+  short x, y, cx, cy;
+  WORD pointSize;
+  char typeface[64];
+};
+
+static inline const BYTE* LoadConnectTemplate() {
+  HRSRC r = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_CONNECT), (LPCSTR)RT_DIALOG);
+  return r == nullptr ? nullptr : (const BYTE*)LockResource(LoadResource(nullptr, r));
+}
+
+static inline bool ReadConnectTemplate(ConnectTemplate* t, const WORD** items, int* count) {
+  const BYTE* b = LoadConnectTemplate();
+  if (b == nullptr || ((const WORD*)b)[1] != 0xFFFF) return false;
+  t->style = *(const DWORD*)(b + 12);
+  *count = *(const WORD*)(b + 16);
+  const short* xy = (const short*)(b + 18);
+  t->x = xy[0];
+  t->y = xy[1];
+  t->cx = xy[2];
+  t->cy = xy[3];
+  const WORD* p = (const WORD*)(b + 26);
+  p = SkipSzOrOrd(p);  // menu
+  p = SkipSzOrOrd(p);  // class
+  p = SkipSzOrOrd(p);  // title
+  t->pointSize = p[0];
+  p += 3;              // point size, weight, italic and charset
+  WideCharToMultiByte(932, 0, (LPCWSTR)p, -1, t->typeface, sizeof t->typeface, nullptr, nullptr);
+  *items = AlignDword(SkipSzOrOrd(p));
+  return true;
+}
+
+// The style of the template's item id (0 when there is none).
+static inline DWORD TemplateItemStyle(int id) {
+  ConnectTemplate t;
+  const WORD* p;
+  int count;
+  if (!ReadConnectTemplate(&t, &p, &count)) return 0;
+  for (int i = 0; i < count; ++i) {
+    p = AlignDword(p);
+    const DWORD* d = (const DWORD*)p;
+    DWORD style = d[2];
+    DWORD itemId = *(const DWORD*)((const BYTE*)p + 20);
+    if ((int)itemId == id) return style;
+    p = (const WORD*)((const BYTE*)p + 24);
+    p = SkipSzOrOrd(p);  // class
+    p = SkipSzOrOrd(p);  // title
+    WORD extra = *p++;
+    p = (const WORD*)((const BYTE*)p + extra);
+  }
+  return 0;
+}
+
+static inline void CheckConnectTemplate() {
+  ConnectTemplate t;
+  const WORD* items;
+  int count;
+  CHECK(ReadConnectTemplate(&t, &items, &count));
+  CHECK_EQ(t.x, 0);
+  CHECK_EQ(t.y, 0);
+  CHECK_EQ(t.cx, 186);
+  CHECK_EQ(t.cy, 119);
+  CHECK_EQ(t.pointSize, 9);
+  CHECK_STR(t.typeface, "ＭＳ Ｐゴシック");
+  CHECK((t.style & DS_CENTER) == 0);
+  CHECK((t.style & DS_MODALFRAME) != 0);
+  CHECK((t.style & WS_SYSMENU) != 0);
+  CHECK_EQ(count, 6);
+  DWORD combo = TemplateItemStyle(IDC_CONNECT_ADDRESS);
+  CHECK_EQ(combo & 3, CBS_DROPDOWN);
+  CHECK((combo & (CBS_AUTOHSCROLL | CBS_SORT)) == 0);
+  CHECK((combo & WS_VSCROLL) != 0);
+  CHECK_EQ(TemplateItemStyle(IDOK) & 0x0F, BS_DEFPUSHBUTTON);
+  CHECK_EQ(TemplateItemStyle(IDCANCEL) & 0x0F, BS_PUSHBUTTON);
+}
+
+// Geometry and style that both programs share.
+static inline void CheckDialogFrame(HWND dlg, HWND owner) {
+  POINT origin = {0, 0};
+  ClientToScreen(owner, &origin);
+  RECT r;
+  GetWindowRect(dlg, &r);
+  CHECK_EQ(r.left, origin.x);
+  CHECK_EQ(r.top, origin.y);
+  RECT client = {0, 0, 186, 119};
+  MapDialogRect(dlg, &client);
+  RECT have;
+  GetClientRect(dlg, &have);
+  CHECK_EQ(have.right, client.right);
+  CHECK_EQ(have.bottom, client.bottom);
+  LONG style = GetWindowLongA(dlg, GWL_STYLE);
+  CHECK((style & WS_SYSMENU) != 0);
+  CHECK(GetWindow(dlg, GW_OWNER) == owner);
+
+  HWND combo = GetDlgItem(dlg, IDC_CONNECT_ADDRESS);
+  LONG cstyle = GetWindowLongA(combo, GWL_STYLE);
+  CHECK_EQ(cstyle & 3, CBS_DROPDOWN);
+  CHECK((cstyle & CBS_AUTOHSCROLL) == 0);
+  CHECK((cstyle & CBS_SORT) == 0);
+  // The combo box passes its scroll bar on to its list, which shows it only
+  // when needed: the template is what says the list may scroll.
+  CHECK((TemplateItemStyle(IDC_CONNECT_ADDRESS) & WS_VSCROLL) != 0);
+  char text[64] = "x";
+  GetDlgItemTextA(dlg, IDC_CONNECT_ADDRESS, text, sizeof text);
+  CHECK_STR(text, "");
+  HWND focus = GetFocus();
+  CHECK(focus == combo || IsChild(combo, focus));
+  CHECK((GetWindowLongA(GetDlgItem(dlg, IDOK), GWL_STYLE) & 0x0F) == BS_DEFPUSHBUTTON);
+  GetDlgItemTextA(dlg, IDOK, text, sizeof text);
+  CHECK_STR(text, "OK");
+  GetDlgItemTextA(dlg, IDCANCEL, text, sizeof text);
+  CHECK_STR(text, "キャンセル");
+}
