@@ -11,6 +11,7 @@
 //   zdrive getsel TITLE ID             prints the selected list index (-1 none)
 //   zdrive count TITLE ID              prints the number of list items
 //   zdrive item TITLE ID INDEX         prints a list item's text
+//   zdrive dropdown TITLE ID 0|1       opens or closes a combo box's list
 //   zdrive check TITLE ID 0|1          sets a check box or radio (no command is sent)
 //   zdrive checked TITLE ID            prints 1 or 0
 //   zdrive enabled TITLE ID            prints 1 or 0
@@ -215,6 +216,8 @@ int wmain(int argc, wchar_t** argv) {
     int idx = _wtoi(argv[4]);
     if (SendMessageW(c, CB_GETLBTEXTLEN, idx, 0) < 1000) SendMessageW(c, CB_GETLBTEXT, idx, (LPARAM)buf);
     PrintUtf8(buf);
+  } else if (wcscmp(cmd, L"dropdown") == 0 && argc > 4) {
+    PostMessageW(c, CB_SHOWDROPDOWN, _wtoi(argv[4]) ? TRUE : FALSE, 0);
   } else if (wcscmp(cmd, L"check") == 0 && argc > 4) {
     SendMessageW(c, BM_SETCHECK, _wtoi(argv[4]) ? BST_CHECKED : BST_UNCHECKED, 0);
   } else if (wcscmp(cmd, L"checked") == 0) {
