@@ -1,0 +1,95 @@
+// launcher's Controls page: the same page as m_portal's with English texts,
+// and the duplicate message under launcher's own title.
+#include "itest.h"
+#include "dialog_template.h"
+
+#include <prsht.h>
+
+#include "core/settings.h"
+#include "core/ui.h"
+#include "options/bindings.h"
+#include "options/controller.h"
+#include "options/sheet.h"
+#include "res/resource.h"
+
+static MMRESULT WINAPI NoController(UINT, LPJOYINFOEX) { return JOYERR_UNPLUGGED; }
+
+static INT_PTR CALLBACK PageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, PAGE_CONTROLS);
+}
+
+static bool Apply(HWND page) {
+  NMHDR h;
+  h.hwndFrom = GetParent(page);
+  h.idFrom = 0;
+  h.code = PSN_APPLY;
+  return SendMessageA(page, WM_NOTIFY, 0, (LPARAM)&h) == PSNRET_NOERROR;
+}
+
+static void EnglishTemplate() {
+  DialogTemplate t;
+  CHECK(LoadDialogTemplate(IDD_PAGE_CONTROLS, &t));
+  CHECK_EQ(t.cx, 275);
+  CHECK_EQ(t.cy, 195);
+  CHECK_STR(t.caption, "Controls");
+  struct Expect {
+    int id;
+    const char* text;
+  };
+  const Expect texts[] = {
+      {1009, "Keyboard"}, {1010, "Game Pad"}, {1011, "Disable"}, {1012, "Keyboard"}, {1013, "Game Pad"},
+      {1014, "Disable"}, {1052, "Up"}, {1053, "Down"}, {1054, "Left"}, {1055, "Right"}, {1058, "Pause"},
+      {1056, "Rotate Left"}, {1057, "Rotate Right"}, {1059, "Up"}, {1065, "Down"}, {1064, "Left"},
+      {1063, "Right"}, {1060, "Pause"}, {1062, "Rotate Left"}, {1061, "Rotate Right"}, {1029, "Default"},
+      {1016, "Def."}, {1026, "O"}, {1027, "Def."},
+  };
+  for (const Expect& e : texts) {
+    const TemplateItem* item = FindTemplateItem(&t, e.id);
+    CHECK(item != nullptr);
+    if (item != nullptr) CHECK_STR(item->title, e.text);
+  }
+  const TemplateItem* disable = FindTemplateItem(&t, 1011);
+  CHECK(disable != nullptr && (disable->style & WS_DISABLED) != 0);
+}
+
+static void LoadRefuseAndWrite() {
+  char ini[MAX_PATH];
+  GetGameIniPath(ini);
+  WriteGameIniInt("X", "Y", 0);
+  WriteWholeFile(ini, "[PERIPHERAL]\r\nPLAYER2 KEYBOARD RIGHT=22\r\n");
+  HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
+  HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PAGE_CONTROLS), host, PageProc, 0);
+  char text[64];
+  GetDlgItemTextA(page, 1023, text, sizeof text);
+  CHECK_STR(text, "U");
+  CHECK(!IsWindowEnabled(GetDlgItem(page, 1010)));
+  CHECK(!IsWindowEnabled(GetDlgItem(page, 1013)));
+
+  char before[2048], after[2048];
+  ReadWholeFile(ini, before, sizeof before);
+  g_messageHook = RecordMessage;
+  g_messageCount = 0;
+  CHECK(!Apply(page));
+  CHECK_EQ(g_messageCount, 1);
+  CHECK_STR(g_messages[0].text, "以下のキー設定が重複しています。\n\nP2 RIGHT - P2 UP (U)\n");
+  CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー Ver.1.4");
+  CHECK_EQ(g_messages[0].flags, MB_ICONEXCLAMATION);
+  CHECK(g_messages[0].owner == page);
+  g_messageHook = nullptr;
+  ReadWholeFile(ini, after, sizeof after);
+  CHECK_STR(after, before);
+
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(1029, BN_CLICKED), 0);  // Default
+  CHECK(Apply(page));
+  CHECK_EQ((int)GetGameIniInt("PERIPHERAL", "PLAYER2 KEYBOARD RIGHT", 0), 0x25);
+  CHECK_EQ((int)GetGameIniInt("PERIPHERAL", "PLAYER1 KEYBOARD FIRE3", 0), 0x2D);
+  CHECK_EQ((int)GetGameIniInt("PERIPHERAL", "PLAYER2 DEVICE", 0), 2);
+  DestroyWindow(page);
+  DestroyWindow(host);
+}
+
+void RunTests() {
+  g_joyGetPosEx = NoController;
+  EnglishTemplate();
+  LoadRefuseAndWrite();
+}
