@@ -1,0 +1,299 @@
+// m_portal's quick messages, video, sound, folders and about pages, each
+// created from the program's template with the sheet's page procedure: the
+// templates, what each page loads, its buttons, and the keys and values it
+// writes on OK.
+#include "pages_fixture.h"
+
+#include "core/start.h"
+#include "core/ui.h"
+
+static void Templates() {
+  const ExpectedItem quick[] = {
+      {-1, STATIC, "F1"}, {2001, EDIT, ""}, {-1, STATIC, "F2"}, {2002, EDIT, ""}, {-1, STATIC, "F3"},
+      {2003, EDIT, ""},   {-1, STATIC, "F4"}, {2004, EDIT, ""}, {-1, STATIC, "F5"}, {2005, EDIT, ""},
+      {-1, STATIC, "F6"}, {2006, EDIT, ""}, {-1, STATIC, "F7"}, {2007, EDIT, ""}, {-1, STATIC, "F8"},
+      {2008, EDIT, ""},   {1027, BUTTON, "デフォルト"},
+  };
+  CheckTemplateItems(105, "ショートカットメッセージ", 259, 155, quick, 17);
+  DialogTemplate t;
+  LoadDialogTemplate(105, &t);
+  const short labelY[8] = {13, 28, 43, 57, 72, 87, 102, 116}, editY[8] = {11, 26, 40, 55, 70, 85, 99, 114};
+  for (int n = 0; n < 8; ++n) {
+    const TemplateItem& label = t.items[2 * n];
+    const TemplateItem& edit = t.items[2 * n + 1];
+    CHECK(label.x == 15 && label.y == labelY[n] && label.cx == 9 && label.cy == 8);
+    CHECK(edit.x == 34 && edit.y == editY[n] && edit.cx == 216 && edit.cy == 14);
+    CHECK((edit.style & (WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP)) == (WS_BORDER | ES_AUTOHSCROLL | WS_TABSTOP));
+  }
+  const TemplateItem& def = t.items[16];
+  CHECK(def.x == 35 && def.y == 132 && def.cx == 50 && def.cy == 14);
+
+  const ExpectedItem video[] = {
+      {-1, BUTTON, "グラフィック描画API"},
+      {1040, BUTTON, "Direct3D(&3)"},
+      {1041, BUTTON, "DirectDraw(&D)"},
+      {-1, BUTTON, "解像度"},
+      {1022, COMBO, ""},
+      {-1, BUTTON, "画面モード"},
+      {1043, BUTTON, "フルスクリーン(&F)"},
+      {1044, BUTTON, "ウィンドウ(&W)"},
+      {1042, STATIC, "表示位置 :\n(Pixel)"},
+      {1007, EDIT, ""},
+      {-1, STATIC, ","},
+      {1011, EDIT, ""},
+      {-1, BUTTON, "背景描画"},
+      {1015, BUTTON, "あり(&G)"},
+      {1016, BUTTON, "なし(&N)"},
+      {-1, BUTTON, "画質"},
+      {1017, BUTTON, "シャープ(&H)"},
+      {1018, BUTTON, "ソフト(&T)"},
+      {1019, BUTTON, "画面上にバージョン番号表示(&V)"},
+      {1020, BUTTON, "画面上にフレームレート(FPS)表示(&P)"},
+      {1045, BUTTON, "デフォルト"},
+  };
+  CheckTemplateItems(106, "画面・描画", 275, 173, video, 21);
+
+  const ExpectedItem sound[] = {
+      {-1, BUTTON, "BGM/SEの再生"}, {1030, BUTTON, "あり"}, {1031, BUTTON, "なし"}, {1027, BUTTON, "デフォルト"}};
+  CheckTemplateItems(107, "サウンド", 232, 125, sound, 4);
+
+  const ExpectedItem folder[] = {
+      {-1, BUTTON, "ローカルディレクトリの表示"},
+      {1024, BUTTON, "個人データ・リプレイ格納フォルダを開く"},
+      {1018, BUTTON, "プログラムインストールフォルダを開く"},
+      {-1, BUTTON, "Webページへのリンク"},
+      {1022, BUTTON, "ZantoWin公式サイト（KORVEL）"},
+      {1019, BUTTON, "パッチ等の最新情報（KORVEL）"},
+  };
+  CheckTemplateItems(108, "ブラウズ", 241, 165, folder, 6);
+  LoadDialogTemplate(108, &t);
+  CHECK_EQ(t.items[1].style & BS_TYPEMASK, BS_PUSHBUTTON);  // no default button in m_portal
+
+  const ExpectedItem about[] = {
+      {-1, STATIC, "Zanto Win 偽ランチャー "},
+      {-1, STATIC, "Ver. 2.08 (2009/02/05)"},
+      {-1, STATIC, "インストールされている Zanto のバージョン : "},
+      {1067, STATIC, "Ver.0.00"},
+      {-1, STATIC, "構成ファイル : "},
+      {1032, STATIC, "Zanto.exe (----/--/--)"},
+      {1033, STATIC, "Launcher.exe (----/--/--)"},
+      {1034, STATIC, "Lobby.exe (----/--/--)"},
+      {-1, BUTTON, ""},
+      {1017, BUTTON, "アップデータの起動(&U)"},
+  };
+  CheckTemplateItems(109, "バージョン情報", 235, 177, about, 10);
+  LoadDialogTemplate(109, &t);
+  CHECK_EQ(t.items[8].style & BS_TYPEMASK, BS_GROUPBOX);
+}
+
+// Control kinds as created: plain radios on the video page (the page keeps
+// them exclusive), automatic ones on the sound page.
+static void ControlKinds() {
+  HWND page = OpenPageWith(IDD_PAGE_VIDEO, BarePageProc);
+  const int plain[] = {1040, 1041, 1043, 1044, 1015, 1016, 1017, 1018};
+  for (int id : plain) CHECK_EQ(Style(page, id) & BS_TYPEMASK, BS_RADIOBUTTON);
+  CHECK_EQ(Style(page, 1019) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+  CHECK_EQ(Style(page, 1020) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+  DestroyWindow(page);
+  DialogTemplate t;
+  LoadDialogTemplate(IDD_PAGE_VIDEO, &t);
+  const TemplateItem* list = FindTemplateItem(&t, IDC_VID_RESOLUTION);
+  CHECK(list != nullptr && (list->style & 3) == CBS_DROPDOWNLIST && (list->style & WS_VSCROLL) &&
+        !(list->style & CBS_SORT));
+  page = OpenPageWith(IDD_PAGE_SOUND, BarePageProc);
+  CHECK_EQ(Style(page, 1030) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  CHECK_EQ(Style(page, 1031) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  DestroyWindow(page);
+  page = OpenPageWith(IDD_PAGE_QUICKMSG, BarePageProc);
+  for (int id = 2001; id <= 2008; ++id) {
+    CHECK(Style(page, id) & ES_AUTOHSCROLL);
+    CHECK(SendDlgItemMessageA(page, id, EM_GETLIMITTEXT, 0, 0) > 255);  // no limit of the page's own
+  }
+  DestroyWindow(page);
+}
+
+// ---- about ------------------------------------------------------------------------
+
+static const char kKey[] = "Software\\Korvel\\Zanto2.0";
+static const char kGame[] = "C:\\itest\\game_mp";
+static const char kLog[] = "C:\\itest\\mp_pages_standin.log";
+
+static void UseInstallDir(const char* folder) {
+  SetRegString(kKey, "Install", folder);
+  ResetFolderCache();
+}
+
+static void PutLauncherIni(const char* text) {
+  char path[MAX_PATH];
+  wsprintfA(path, "%s\\Launcher.ini", kGame);
+  DeleteFileA(path);
+  if (text != nullptr) WriteWholeFile(path, text);
+}
+
+static void DateFile(const char* name, WORD y, WORD m, WORD d) {
+  char path[MAX_PATH];
+  wsprintfA(path, "%s\\%s", kGame, name);
+  MakeFile(path);
+  LONG bias;
+  FILETIME t = UtcOfLocal(y, m, d, 12, 0, &bias);
+  SetWriteTime(path, &t);
+}
+
+static std::string AboutVersion() {
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  std::string text = ItemText(page, IDC_ABOUT_VERSION);
+  DestroyWindow(page);
+  return text;
+}
+
+static void AboutDatesAndVersion() {
+  CreateDirectoryA(kGame, nullptr);
+  char path[MAX_PATH];
+  wsprintfA(path, "%s\\Lobby.exe", kGame);
+  DeleteFileA(path);
+  DateFile("Zanto.exe", 2009, 2, 5);
+  DateFile("Launcher.exe", 2008, 12, 31);
+  UseInstallDir(kGame);
+  PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher ver1.05 (2009)\r\n");
+  PutIni("[SYSTEM]\nSoundMode=1\n");
+  std::string before = IniText();
+
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_ZANTO_DATE), "Zanto.exe (2009/02/05)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LAUNCHER_DATE), "Launcher.exe (2008/12/31)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LOBBY_DATE), "Lobby.exe (----/--/--)");  // missing
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_VERSION), "ver1.05");
+  CHECK_EQ(ApplyPage(page), 0);  // no apply: nothing written
+  CHECK_TEXT(IniText(), before);
+  DestroyWindow(page);
+
+  PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher ver 1.05\r\n");
+  CHECK_TEXT(AboutVersion(), "ver");
+  PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher Ver1.05\r\n");
+  CHECK_TEXT(AboutVersion(), "取得に失敗しました");  // case-sensitive
+  PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=ゾント ランチャー ver2.00\r\n");
+  CHECK_TEXT(AboutVersion(), "ver2.00");
+  PutLauncherIni("[LauncherDlg]\r\nOTHER=ver1\r\n");
+  CHECK_TEXT(AboutVersion(), "取得に失敗しました");
+  PutLauncherIni(nullptr);
+  CHECK_TEXT(AboutVersion(), "取得に失敗しました");
+
+  // The title buffer holds 307 bytes: a mark within them counts, one beyond does not.
+  std::string title = "[LauncherDlg]\r\nWINDOWTITLE=" + std::string(296, 'x') + "ver1.2345 tail and more\r\n";
+  PutLauncherIni(title.c_str());
+  CHECK_TEXT(AboutVersion(), "ver1.2345");
+  title = "[LauncherDlg]\r\nWINDOWTITLE=" + std::string(300, 'x') + "ver1.2345\r\n";
+  PutLauncherIni(title.c_str());
+  CHECK_TEXT(AboutVersion(), "ver1.23");  // cut with the title
+  title = "[LauncherDlg]\r\nWINDOWTITLE=" + std::string(310, 'x') + "ver1\r\n";
+  PutLauncherIni(title.c_str());
+  CHECK_TEXT(AboutVersion(), "取得に失敗しました");
+
+  // Without an install folder the paths start with the separator and, as a
+  // rule, nothing is found.
+  DeleteRegValue(kKey, "Install");
+  ResetFolderCache();
+  page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_ZANTO_DATE), "Zanto.exe (----/--/--)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_VERSION), "取得に失敗しました");
+  DestroyWindow(page);
+}
+
+// An install folder so long that folder and file name exceed the 260-byte
+// path: such a file counts as not found, and a path cut short is never
+// looked up instead (here it would name the file "Launcher").
+static void AboutOverlongPaths() {
+  std::string folder = "C:\\itest\\" + std::string(240, 'L');  // 249 bytes
+  CreateDirectoryA(folder.c_str(), nullptr);
+  std::string zanto = folder + "\\Zanto.exe";  // 259 bytes: fits
+  MakeFile(zanto.c_str());
+  LONG bias;
+  FILETIME t = UtcOfLocal(2007, 7, 7, 12, 0, &bias);
+  SetWriteTime(zanto.c_str(), &t);
+  std::string cut = folder + "\\Launcher";  // what "\Launcher.exe" cut to 259 bytes names
+  WriteWholeFile(cut.c_str(), "[LauncherDlg]\r\nWINDOWTITLE=Cut ver9.99\r\n");
+  CHECK(GetFileAttributesA(cut.c_str()) != INVALID_FILE_ATTRIBUTES);
+  UseInstallDir(folder.c_str());
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_ZANTO_DATE), "Zanto.exe (2007/07/07)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LAUNCHER_DATE), "Launcher.exe (----/--/--)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LOBBY_DATE), "Lobby.exe (----/--/--)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_VERSION), "取得に失敗しました");
+  DestroyWindow(page);
+  DeleteFileA(cut.c_str());
+  DeleteFileA(zanto.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+static bool WaitForLog(char* buf, int size) {
+  for (int i = 0; i < 100; ++i) {
+    if (ReadWholeFile(kLog, buf, size) > 0 && strchr(buf, '\n') != nullptr) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+// The update button starts the game's own launcher program with the saved login.
+static void AboutUpdateButton() {
+  char from[MAX_PATH], to[MAX_PATH], dir[MAX_PATH];
+  GetFullPathNameA("standins", MAX_PATH, dir, nullptr);
+  wsprintfA(from, "%s\\Launcher.exe", dir);
+  wsprintfA(to, "%s\\Launcher.exe", kGame);
+  CHECK(CopyFileA(from, to, FALSE));
+  UseInstallDir(kGame);
+  char cfg[MAX_PATH];
+  GetConfigFilePath(cfg);
+  DeleteFileA(cfg);
+  WriteConfigString("m_portal", "Matchup_LoginID", "player");
+  WriteConfigString("m_portal", "Matchup_Password", "pw");
+  DeleteFileA(kLog);
+  SetEnvironmentVariableA("ZANTO_STANDIN_LOG", kLog);
+  SetEnvironmentVariableA("ZANTO_STANDIN_QUIET", "1");
+  g_messageHook = RecordMessage;
+  g_messageCount = 0;
+
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  std::string dateBefore = ItemText(page, IDC_ABOUT_LAUNCHER_DATE);
+  SendCommand(page, IDC_ABOUT_VERSION, STN_CLICKED);  // other ids do nothing
+  SendCommand(page, 1018, BN_CLICKED);
+  Sleep(300);
+  CHECK_EQ(GetFileAttributesA(kLog), INVALID_FILE_ATTRIBUTES);
+  Click(page, IDC_ABOUT_UPDATE);
+  char log[4096];
+  CHECK(WaitForLog(log, sizeof log));
+  char line[512];
+  wsprintfA(line, "Launcher.exe\tLauncher.exe FromLobby player pw\t%s\r\n", kGame);
+  CHECK_STR(log, line);
+  CHECK_EQ(g_messageCount, 0);
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LAUNCHER_DATE), dateBefore);  // not refreshed
+  DestroyWindow(page);
+
+  // A failed start is reported by the start itself, once.
+  DeleteFileA(to);
+  page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  Click(page, IDC_ABOUT_UPDATE);
+  CHECK_EQ(g_messageCount, 1);
+  CHECK_STR(g_messages[0].text, "起動に失敗しました");
+  DestroyWindow(page);
+  g_messageHook = nullptr;
+}
+
+void RunTests() {
+  Templates();
+  ControlKinds();
+  QuickMessagesFirstRunDefaultAndSave();
+  QuickMessagesLoadClearAndSave();
+  QuickMessagesCutAt255Bytes();
+  VideoFirstRun();
+  VideoStoredValues();
+  VideoScreenModeAndPairs();
+  VideoDefaultButton();
+  VideoOddValues();
+  SoundPage();
+  UseInstallDir("C:\\Games\\Zanto");
+  FolderShortcuts("C:\\Games\\Zanto", kWebTopPage, kWebNewsPage);
+  FileDateText("C:\\itest");
+  AboutDatesAndVersion();
+  AboutOverlongPaths();
+  AboutUpdateButton();
+}
