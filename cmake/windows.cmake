@@ -53,6 +53,11 @@ target_link_libraries(zdrive PRIVATE comctl32 user32 kernel32 gdi32)
 target_compile_options(zdrive PRIVATE -municode)
 target_link_options(zdrive PRIVATE ${ZANTO_LINK_FLAGS} -mconsole -municode)
 
+add_executable(startup_timer ${CMAKE_SOURCE_DIR}/tools/startup_timer.cpp)
+target_compile_options(startup_timer PRIVATE -municode)
+target_link_libraries(startup_timer PRIVATE user32 kernel32)
+target_link_options(startup_timer PRIVATE ${ZANTO_LINK_FLAGS} -mconsole -municode)
+
 # Baseline for the start-up benchmark: one empty dialog.
 add_executable(bare_dialog WIN32 ${CMAKE_SOURCE_DIR}/tools/bare_dialog.cpp ${CMAKE_SOURCE_DIR}/tools/bare_dialog.rc)
 target_link_libraries(bare_dialog PRIVATE user32 kernel32)

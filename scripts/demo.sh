@@ -28,6 +28,7 @@ fi
 
 echo "No display: running m_portal under Xvfb."
 (cd "$APP" && "$WINE" "$APP/m_portal.exe") &
+MP_PID=$!
 TITLE="ZantoWin 偽ランチャー 2.08"
 "$WINE" "$APP/zdrive.exe" wait "$TITLE" 60000
 sleep 1
@@ -35,4 +36,4 @@ wine_screenshot "$ROOT/$BUILD/demo-screenshot.png"
 echo "Screenshot of the main window: $BUILD/demo-screenshot.png"
 "$WINE" "$APP/zdrive.exe" click "$TITLE" 2
 "$WINE" "$APP/zdrive.exe" msgbox "$TITLE" 10000 >/dev/null && "$WINE" "$APP/zdrive.exe" answer "$TITLE" 6
-wait
+wait "$MP_PID"
