@@ -290,6 +290,8 @@ void RunTests() {
   VideoDefaultButton();
   VideoOddValues();
   SoundPage();
+  // launcher's install folder is set too, and must not be the one used.
+  SetRegString("Software\\Korvel\\Zanto", "Install Path", "C:\\Old\\Zanto\\");
   UseInstallDir("C:\\Games\\Zanto");
   FolderShortcuts("C:\\Games\\Zanto", kWebTopPage, kWebNewsPage);
   FileDateText("C:\\itest");

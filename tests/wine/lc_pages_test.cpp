@@ -1,0 +1,237 @@
+// launcher's quick messages, video, sound, folders and about pages: the
+// English templates, the same behaviour as m_portal, and what differs: the
+// one install folder that ends in "\", the "Ver" mark without a cut, the
+// updater started through the shell.
+#include "pages_fixture.h"
+
+#include "core/start.h"
+#include "core/ui.h"
+
+static void Templates() {
+  const ExpectedItem quick[] = {
+      {-1, STATIC, "F1"}, {2001, EDIT, ""}, {-1, STATIC, "F2"}, {2002, EDIT, ""}, {-1, STATIC, "F3"},
+      {2003, EDIT, ""},   {-1, STATIC, "F4"}, {2004, EDIT, ""}, {-1, STATIC, "F5"}, {2005, EDIT, ""},
+      {-1, STATIC, "F6"}, {2006, EDIT, ""}, {-1, STATIC, "F7"}, {2007, EDIT, ""}, {-1, STATIC, "F8"},
+      {2008, EDIT, ""},   {1027, BUTTON, "Default"},
+  };
+  CheckTemplateItems(105, "Quick message", 259, 155, quick, 17);
+  DialogTemplate t;
+  LoadDialogTemplate(105, &t);
+  const short editY[8] = {11, 26, 40, 55, 70, 85, 99, 114};
+  for (int n = 0; n < 8; ++n) {
+    const TemplateItem& edit = t.items[2 * n + 1];
+    CHECK(edit.x == 34 && edit.y == editY[n] && edit.cx == 216 && edit.cy == 14);
+    CHECK(!(edit.style & WS_BORDER));  // a sunken client edge instead
+    CHECK((edit.style & (ES_AUTOHSCROLL | WS_TABSTOP)) == (ES_AUTOHSCROLL | WS_TABSTOP));
+  }
+
+  const ExpectedItem video[] = {
+      {-1, BUTTON, "Video"},
+      {1040, BUTTON, "Direct3D(&3)"},
+      {1041, BUTTON, "DirectDraw(&D)"},
+      {-1, BUTTON, "Resolution"},
+      {1022, COMBO, ""},
+      {-1, BUTTON, "Window"},
+      {1043, BUTTON, "Fullscreen(&F)"},
+      {1044, BUTTON, "Windowed(&W)"},
+      {1042, STATIC, "Offset"},
+      {1007, EDIT, ""},
+      {-1, STATIC, ","},
+      {1011, EDIT, ""},
+      {-1, BUTTON, "Background"},
+      {1015, BUTTON, "Show(&G)"},
+      {1016, BUTTON, "Hide(&N)"},
+      {-1, BUTTON, "Filter"},
+      {1017, BUTTON, "Sharp(&H)"},
+      {1018, BUTTON, "Soft(&T)"},
+      {1019, BUTTON, "Show version number(&V)"},
+      {1020, BUTTON, "Show FPS(&P)"},
+      {1045, BUTTON, "Default"},
+  };
+  CheckTemplateItems(106, "Video settings", 275, 173, video, 21);
+
+  const ExpectedItem sound[] = {{-1, BUTTON, "BGM/SE"}, {1030, BUTTON, "On"}, {1031, BUTTON, "Off"}, {1027, BUTTON, "Default"}};
+  CheckTemplateItems(107, "Sound", 232, 125, sound, 4);
+
+  const ExpectedItem folder[] = {
+      {-1, BUTTON, "Directory"},
+      {1024, BUTTON, "Open Replay and Save folder"},
+      {1018, BUTTON, "Open Zanto Folder"},
+      {-1, BUTTON, "Web"},
+      {1022, BUTTON, "Zanto Win Official Website（KORVEL）"},
+      {1019, BUTTON, "Latest update（KORVEL）"},
+  };
+  CheckTemplateItems(108, "Folder", 241, 165, folder, 6);
+  LoadDialogTemplate(108, &t);
+  CHECK_EQ(t.items[1].style & BS_TYPEMASK, BS_DEFPUSHBUTTON);  // 1024 is the default button
+  CHECK_EQ(t.items[2].style & BS_TYPEMASK, BS_PUSHBUTTON);
+
+  const ExpectedItem about[] = {
+      {-1, STATIC, "Zanto Alternate Launcher"},
+      {-1, STATIC, "Ver. 1.4.0 (2005/08/15)"},
+      {-1, STATIC, "Version of Zanto: "},
+      {1067, STATIC, "Ver.0.00"},
+      {-1, STATIC, "Executables:"},
+      {1032, STATIC, "Zanto.exe (----/--/--)"},
+      {1033, STATIC, "Launcher.exe (----/--/--)"},
+      {1034, STATIC, "Lobby.exe (----/--/--)"},
+      {-1, BUTTON, ""},
+      {1017, BUTTON, "Update(&U)"},
+  };
+  CheckTemplateItems(109, "About", 235, 177, about, 10);
+}
+
+static void ControlKinds() {
+  HWND page = OpenPageWith(IDD_PAGE_VIDEO, BarePageProc);
+  const int plain[] = {1040, 1041, 1043, 1044, 1015, 1016, 1017, 1018};
+  for (int id : plain) CHECK_EQ(Style(page, id) & BS_TYPEMASK, BS_RADIOBUTTON);
+  DestroyWindow(page);
+  page = OpenPageWith(IDD_PAGE_SOUND, BarePageProc);
+  CHECK_EQ(Style(page, 1030) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  CHECK_EQ(Style(page, 1031) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  DestroyWindow(page);
+  page = OpenPageWith(IDD_PAGE_QUICKMSG, BarePageProc);
+  for (int id = 2001; id <= 2008; ++id) CHECK(ExStyle(page, id) & WS_EX_CLIENTEDGE);
+  DestroyWindow(page);
+  page = OpenPageWith(IDD_PAGE_FOLDER, BarePageProc);
+  CHECK_EQ(LOWORD(SendMessageA(page, DM_GETDEFID, 0, 0)), IDC_FLD_SETTINGS);
+  DestroyWindow(page);
+}
+
+// ---- about ------------------------------------------------------------------------
+
+static const char kLegacyKey[] = "Software\\Korvel\\Zanto";
+static const char kGame[] = "C:\\itest\\game_lc\\";  // this folder ends in "\"
+static const char kLog[] = "C:\\itest\\lc_pages_standin.log";
+
+static void UseInstallDir(const char* folder) {
+  SetRegString(kLegacyKey, "Install Path", folder);
+  ResetFolderCache();
+}
+
+static void PutLauncherIni(const char* text) {
+  char path[MAX_PATH];
+  wsprintfA(path, "%sLauncher.ini", kGame);
+  DeleteFileA(path);
+  if (text != nullptr) WriteWholeFile(path, text);
+}
+
+static void DateFile(const char* name, WORD y, WORD m, WORD d) {
+  char path[MAX_PATH];
+  wsprintfA(path, "%s%s", kGame, name);
+  MakeFile(path);
+  LONG bias;
+  FILETIME t = UtcOfLocal(y, m, d, 12, 0, &bias);
+  SetWriteTime(path, &t);
+}
+
+static std::string AboutVersion() {
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  std::string text = ItemText(page, IDC_ABOUT_VERSION);
+  DestroyWindow(page);
+  return text;
+}
+
+static void AboutDatesAndVersion() {
+  CreateDirectoryA(kGame, nullptr);
+  DateFile("Zanto.exe", 2005, 8, 15);
+  DateFile("Launcher.exe", 2004, 1, 2);
+  DateFile("Lobby.exe", 2005, 3, 9);
+  UseInstallDir(kGame);
+  PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher Ver.1.02 (build 7)\r\n");
+
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_ZANTO_DATE), "Zanto.exe (2005/08/15)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LAUNCHER_DATE), "Launcher.exe (2004/01/02)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LOBBY_DATE), "Lobby.exe (2005/03/09)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_VERSION), "Ver.1.02 (build 7)");  // the whole rest, no cut
+  DestroyWindow(page);
+
+  PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher Ver 1.02\r\n");
+  CHECK_TEXT(AboutVersion(), "Ver 1.02");
+  PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher ver1.02\r\n");
+  CHECK_TEXT(AboutVersion(), "取得に失敗しました");  // capital V only
+  PutLauncherIni(nullptr);
+  CHECK_TEXT(AboutVersion(), "取得に失敗しました");
+  std::string title = "[LauncherDlg]\r\nWINDOWTITLE=" + std::string(300, 'x') + "Ver1.2345\r\n";
+  PutLauncherIni(title.c_str());
+  CHECK_TEXT(AboutVersion(), "Ver1.23");  // 307 bytes of title
+}
+
+// Folder and file name beyond the 260-byte path: not found, never a cut path.
+static void AboutOverlongPaths() {
+  std::string folder = "C:\\itest\\" + std::string(239, 'L') + "\\";  // 249 bytes with the "\"
+  CreateDirectoryA(folder.c_str(), nullptr);
+  std::string zanto = folder + "Zanto.exe";  // 258 bytes: fits
+  MakeFile(zanto.c_str());
+  LONG bias;
+  FILETIME t = UtcOfLocal(2006, 6, 6, 12, 0, &bias);
+  SetWriteTime(zanto.c_str(), &t);
+  std::string cut = folder + "Launcher";  // what "Launcher.exe" cut to 259 bytes names
+  WriteWholeFile(cut.c_str(), "[LauncherDlg]\r\nWINDOWTITLE=Cut Ver9.99\r\n");
+  UseInstallDir(folder.c_str());
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_ZANTO_DATE), "Zanto.exe (2006/06/06)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_LAUNCHER_DATE), "Launcher.exe (----/--/--)");
+  CHECK_TEXT(ItemText(page, IDC_ABOUT_VERSION), "取得に失敗しました");
+  DestroyWindow(page);
+  DeleteFileA(cut.c_str());
+  DeleteFileA(zanto.c_str());
+  RemoveDirectoryA(folder.c_str());
+}
+
+static bool WaitForLog(char* buf, int size) {
+  for (int i = 0; i < 100; ++i) {
+    if (ReadWholeFile(kLog, buf, size) > 0 && strchr(buf, '\n') != nullptr) return true;
+    Sleep(100);
+  }
+  return false;
+}
+
+// The update button runs Updater.exe from the install folder with "/result".
+static void AboutUpdateButton() {
+  char from[MAX_PATH], to[MAX_PATH], dir[MAX_PATH];
+  GetFullPathNameA("standins", MAX_PATH, dir, nullptr);
+  wsprintfA(from, "%s\\Updater.exe", dir);
+  wsprintfA(to, "%sUpdater.exe", kGame);
+  CHECK(CopyFileA(from, to, FALSE));
+  UseInstallDir(kGame);
+  DeleteFileA(kLog);
+  SetEnvironmentVariableA("ZANTO_STANDIN_LOG", kLog);
+  SetEnvironmentVariableA("ZANTO_STANDIN_QUIET", "1");
+  g_messageHook = RecordMessage;
+  g_messageCount = 0;
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  SendCommand(page, 1018, BN_CLICKED);  // other ids do nothing
+  Click(page, IDC_ABOUT_UPDATE);
+  char log[4096];
+  CHECK(WaitForLog(log, sizeof log));
+  CHECK(strncmp(log, "Updater.exe\t", 12) == 0);
+  CHECK(strstr(log, "Updater.exe /result\t") != nullptr || strstr(log, "Updater.exe\" /result\t") != nullptr);
+  if (strstr(log, "/result\t") == nullptr) ItestPrintText("log", log);
+  CHECK_EQ(g_messageCount, 0);
+  DestroyWindow(page);
+  g_messageHook = nullptr;
+}
+
+void RunTests() {
+  Templates();
+  ControlKinds();
+  QuickMessagesFirstRunDefaultAndSave();
+  QuickMessagesLoadClearAndSave();
+  QuickMessagesCutAt255Bytes();
+  VideoFirstRun();
+  VideoStoredValues();
+  VideoScreenModeAndPairs();
+  VideoDefaultButton();
+  VideoOddValues();
+  SoundPage();
+  // m_portal's install folder is set too, and must not be the one used.
+  SetRegString("Software\\Korvel\\Zanto2.0", "Install", "C:\\New\\Zanto");
+  UseInstallDir("C:\\Old\\Zanto\\");
+  FolderShortcuts("C:\\Old\\Zanto\\", kWebTopPage, kWebNewsPage);
+  FileDateText("C:\\itest");
+  AboutDatesAndVersion();
+  AboutOverlongPaths();
+  AboutUpdateButton();
+}
