@@ -22,7 +22,17 @@ typedef std::function<void(HWND sheet)> SheetStep;
 static std::vector<SheetStep> g_sheetSteps;
 static size_t g_sheetNext;
 static int g_sheetIdleTicks;
+static int g_sheetRepeats;
 static bool g_sheetStalled;
+static bool g_sheetRepeat;
+
+// Called by a step whose moment has not come yet: it runs again at the next tick.
+static inline void RepeatStep() { g_sheetRepeat = true; }
+
+static inline BOOL CALLBACK CloseOtherWindow(HWND wnd, LPARAM sheet) {
+  if (wnd != (HWND)sheet && IsWindowVisible(wnd)) PostMessageA(wnd, WM_CLOSE, 0, 0);
+  return TRUE;
+}
 
 static inline HWND FindSheet() {
   HWND sheet = FindWindowA(nullptr, kSheetCaption);
@@ -33,17 +43,28 @@ static inline void CALLBACK SheetTick(HWND, UINT, UINT_PTR, DWORD) {
   static bool running;
   if (running) return;  // a step that sends into a modal loop must not be overtaken
   HWND sheet = FindSheet();
-  if (sheet != nullptr && g_sheetNext < g_sheetSteps.size()) {
+  if (sheet != nullptr && g_sheetNext < g_sheetSteps.size() && g_sheetRepeats < 250) {
     g_sheetIdleTicks = 0;
+    g_sheetRepeat = false;
     running = true;
     g_sheetSteps[g_sheetNext++](sheet);
     running = false;
+    if (g_sheetRepeat) {
+      --g_sheetNext;
+      ++g_sheetRepeats;
+    } else {
+      g_sheetRepeats = 0;
+    }
     return;
   }
-  // Script done (or no sheet) and the sheet still open: end it rather than hang the run.
-  if (++g_sheetIdleTicks > 300) {
+  // Script done, stuck or no sheet, and the sheet still open: end it (and
+  // whatever it opened) rather than hang the run.
+  if (++g_sheetIdleTicks > 300 || g_sheetRepeats >= 250) {
     g_sheetStalled = true;
     g_sheetIdleTicks = 0;
+    g_sheetRepeats = 0;
+    g_sheetNext = g_sheetSteps.size();
+    EnumThreadWindows(GetCurrentThreadId(), CloseOtherWindow, (LPARAM)sheet);
     if (sheet != nullptr) PostMessageA(sheet, PSM_PRESSBUTTON, PSBTN_CANCEL, 0);
   }
 }
@@ -53,12 +74,13 @@ static inline BOOL RunSheet(HWND owner, int startPage, std::vector<SheetStep> st
   g_sheetSteps = std::move(steps);
   g_sheetNext = 0;
   g_sheetIdleTicks = 0;
+  g_sheetRepeats = 0;
   g_sheetStalled = false;
   UINT_PTR timer = SetTimer(nullptr, 0, 20, SheetTick);
   BOOL result = ShowOptionsSheet(owner, startPage);
   KillTimer(nullptr, timer);
   CHECK(!g_sheetStalled);
-  CHECK_EQ(g_sheetNext, g_sheetSteps.size());
+  CHECK_EQ(g_sheetNext, g_sheetSteps.size());  // the sheet did not close before its time
   return result;
 }
 

@@ -1,0 +1,72 @@
+#include "options/name_color.h"
+
+#include <string.h>
+
+#include "core/settings.h"
+#include "core/ui.h"
+#include "options/online.h"
+
+ChooseColorFn g_chooseColor = nullptr;
+CommDlgExtendedErrorFn g_commDlgExtendedError = nullptr;
+
+static unsigned g_nameColor = kDefaultNameColor;
+static const char kCustomColorSection[] = "User-defined name color";
+
+unsigned NameColor() { return g_nameColor; }
+
+void SetNameColor(unsigned color) { g_nameColor = color & 0x00FFFFFFu; }
+
+void LoadNameColor() {
+  SetNameColor(NameColorFromText(GetGameIniString("NETWORK", "Matchup_Color", "0x00404040")));
+}
+
+void SaveNameColor() {
+  char text[NAME_COLOR_TEXT_SIZE];
+  FormatNameColor(g_nameColor, text, sizeof text);
+  WriteGameIniString("NETWORK", "Matchup_Color", text);
+}
+
+// The library stays loaded for the rest of the run once it was needed.
+static bool LoadColorChooser() {
+  if (g_chooseColor != nullptr && g_commDlgExtendedError != nullptr) return true;
+  HMODULE lib = LoadLibraryA("comdlg32.dll");
+  if (lib == nullptr) return false;
+  if (g_chooseColor == nullptr) g_chooseColor = (ChooseColorFn)(void*)GetProcAddress(lib, "ChooseColorA");
+  if (g_commDlgExtendedError == nullptr)
+    g_commDlgExtendedError = (CommDlgExtendedErrorFn)(void*)GetProcAddress(lib, "CommDlgExtendedError");
+  return g_chooseColor != nullptr && g_commDlgExtendedError != nullptr;
+}
+
+static void ReportChooserFailure(HWND owner) {
+  ShowMessage(owner, "色選択ダイアログボックスの作成にエラーが発生しました。", MB_ICONERROR | MB_OK);
+}
+
+void ChooseNameColor(HWND owner) {
+  COLORREF custom[CUSTOM_COLOR_COUNT];
+  char key[CUSTOM_COLOR_KEY_SIZE];
+  for (int i = 1; i <= CUSTOM_COLOR_COUNT; ++i) {
+    FormatCustomColorKey(i, key, sizeof key);
+    custom[i - 1] = GetConfigInt(kCustomColorSection, key, (int)kDefaultCustomColor);
+  }
+  if (!LoadColorChooser()) {
+    ReportChooserFailure(owner);
+    return;
+  }
+  CHOOSECOLORA cc;
+  memset(&cc, 0, sizeof cc);
+  cc.lStructSize = sizeof cc;
+  cc.hwndOwner = owner;
+  cc.rgbResult = g_nameColor;
+  cc.lpCustColors = custom;
+  cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
+  if (g_chooseColor(&cc)) {
+    for (int i = 1; i <= CUSTOM_COLOR_COUNT; ++i) {
+      FormatCustomColorKey(i, key, sizeof key);
+      WriteConfigHex(kCustomColorSection, key, custom[i - 1]);
+    }
+    SetNameColor(cc.rgbResult);
+    return;
+  }
+  // No colour: a cancel leaves no extended error, anything else is a failure.
+  if (g_commDlgExtendedError() != 0) ReportChooserFailure(owner);
+}
