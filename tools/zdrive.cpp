@@ -5,6 +5,7 @@
 //   zdrive gone TITLE [ms]             no visible window TITLE is left
 //   zdrive hidden TITLE [ms]           a window TITLE exists and is hidden
 //   zdrive click TITLE ID              posts the button's command to its dialog
+//   zdrive press TITLE ID              presses the button as a mouse click does (automatic radios switch)
 //   zdrive settext TITLE ID TEXT       sets a control's text
 //   zdrive gettext TITLE ID            prints a control's text
 //   zdrive select TITLE ID INDEX       selects a list item and tells the dialog
@@ -198,6 +199,8 @@ int wmain(int argc, wchar_t** argv) {
   HWND c = Control(title, id, &dlg);
   if (wcscmp(cmd, L"click") == 0) {
     PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)c);
+  } else if (wcscmp(cmd, L"press") == 0) {
+    PostMessageW(c, BM_CLICK, 0, 0);
   } else if (wcscmp(cmd, L"settext") == 0 && argc > 4) {
     SendMessageW(c, WM_SETTEXT, 0, (LPARAM)argv[4]);
   } else if (wcscmp(cmd, L"gettext") == 0) {
