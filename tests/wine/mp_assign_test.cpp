@@ -231,6 +231,10 @@ static void PadModeTakesTheLowestButtonHeld() {
   CHECK_STR(g_seenText, kPadText);
   CHECK(!g_seenListVisible);
   CHECK(!g_seenOkEnabled);
+
+  Controllers(JOYERR_NOERROR, 0xFFFFFFFF, JOYERR_NOERROR, 0);  // every button: the first, number 0
+  CHECK_EQ(RunAssign(0, 6, true, ObserveOnly), 1);
+  CHECK_EQ(GetBinding(0, 6, true), 0);
 }
 
 static void PadModeWaitsForAPress() {
