@@ -80,7 +80,7 @@ static void VideoCommand(HWND page, int id) {
 }
 
 static bool ApplyVideo(HWND page) {
-  char text[64];
+  char text[256];
   VideoSettings s;
   s.resolution = GetListSelection(page, IDC_VID_RESOLUTION);
   s.direct3d = IsChecked(page, IDC_VID_DIRECT3D);
