@@ -23,6 +23,7 @@ void LoadRecentList(RecentReader read, void* context, RecentList* out) {
     const char* value = read(key, context);
     if (value == nullptr || value[0] == '\0') break;
     CopyCut(out->items[out->count], value);
+    if (out->items[out->count][0] == '\0') break;  // only an unfinished character: as empty
     ++out->count;
   }
 }
@@ -50,12 +51,15 @@ int BuildRecentRewrite(const RecentList* shown, const char* address, AddressComp
                        RecentList* out) {
   out->count = 0;
   if (address[0] == '\0') return 0;
+  // An empty value written to a key would end the list there, so an address
+  // or an entry that is nothing but an unfinished character is not written.
   CopyCut(out->items[0], address);
+  if (out->items[0][0] == '\0') return 0;
   out->count = 1;
   for (int i = 0; i < shown->count && out->count < RECENT_MAX; ++i) {
-    if (same(shown->items[i], address) == 0) continue;
+    if (same(shown->items[i], out->items[0]) == 0) continue;  // as it is written
     CopyCut(out->items[out->count], shown->items[i]);
-    ++out->count;
+    if (out->items[out->count][0] != '\0') ++out->count;
   }
   return out->count;
 }

@@ -95,6 +95,11 @@ TEST(LoadRecentList, GapOrEmptyValueEndsTheList) {
   EXPECT_TRUE(Load(empty).empty());
 }
 
+TEST(LoadRecentList, ValueOfOnlyALeadByteEndsTheListLikeAnEmptyOne) {
+  Section s = {{"Addr01", "a"}, {"Addr02", "\x82"}, {"Addr03", "c"}};
+  EXPECT_EQ(Load(s), (std::vector<std::string>{"a"}));
+}
+
 TEST(LoadRecentList, ReadsSixteenAndNoKeyBeyond) {
   Section s = Numbered(16);
   s["Addr17"] = "beyond";
@@ -186,6 +191,14 @@ TEST(CompareAddressAscii, DoubleByteCharactersMatchExactly) {
 
 TEST(BuildRecentRewrite, EmptyAddressWritesNothing) {
   EXPECT_TRUE(Rewrite({"a", "b"}, "").empty());
+}
+
+TEST(BuildRecentRewrite, UnfinishedCharacterIsNeverWrittenAsAnEntry) {
+  // Only a lead byte: nothing to write, where an empty Addr01 would hide the whole list.
+  EXPECT_TRUE(Rewrite({"a", "b"}, "\x81").empty());
+  // A lead byte at the end is cut off, and the entry the address then equals is not kept twice.
+  EXPECT_EQ(Rewrite({"host", "x"}, "host\x81"), (std::vector<std::string>{"host", "x"}));
+  EXPECT_EQ(Rewrite({"\x83", "b"}, "new"), (std::vector<std::string>{"new", "b"}));
 }
 
 TEST(BuildRecentRewrite, NewAddressGoesFirst) {
