@@ -19,10 +19,10 @@ count_ctest() {  # log
 }
 count_plain() {  # log
   local line p f
-  line=$(grep -E '[0-9]+ passed, [0-9]+ failed' "$1" | tail -1)
+  line=$(grep -oE '[0-9]+ passed, [0-9]+ failed' "$1" | tail -1)
   [ -z "$line" ] && { total_f=$((total_f + 1)); return; }
-  p=$(sed -E 's/.*[^0-9]?([0-9]+) passed, ([0-9]+) failed.*/\1/' <<<"$line")
-  f=$(sed -E 's/.*[^0-9]?([0-9]+) passed, ([0-9]+) failed.*/\2/' <<<"$line")
+  p=${line%% passed*}
+  f=${line#*, }; f=${f%% failed}
   total_p=$((total_p + p)); total_f=$((total_f + f))
 }
 tier() {  # name counter command...
