@@ -107,13 +107,49 @@ static void CreateFolderTree(const char* folder) {
   CreateDirectoryA(path, nullptr);
 }
 
+// The platform's profile writer puts the whole file out again for every key
+// it writes. On a disk without room for that, the file is left cut short
+// while the call still reports success, and every key behind the cut is lost.
+// So a key is written only when the disk has room for the file's size once
+// more: the writer empties the file first, which frees what it held, and
+// twice the size covers even a CR added to every line end. Otherwise the file
+// stays as it was and the write reports failure.
+static bool RoomToRewrite(const char* path, const char* section, const char* key, const char* value) {
+  WIN32_FILE_ATTRIBUTE_DATA info;
+  if (!GetFileAttributesExA(path, GetFileExInfoStandard, &info)) return true;  // no file: nothing to lose
+  if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return true;   // the write fails by itself
+  char folder[MAX_PATH];
+  if (!TextCopy(folder, sizeof folder, path)) return true;
+  char* lastSeparator = nullptr;
+  for (char* p = folder; *p != '\0'; ++p) {
+    if (IsLeadByte932((unsigned char)*p) && p[1] != '\0') {
+      ++p;
+      continue;
+    }
+    if (*p == '\\') lastSeparator = p;
+  }
+  if (lastSeparator == nullptr) return true;
+  lastSeparator[1] = '\0';
+  ULARGE_INTEGER available;
+  if (!GetDiskFreeSpaceExA(folder, &available, nullptr, nullptr)) return true;
+  unsigned long long size = ((unsigned long long)info.nFileSizeHigh << 32) | info.nFileSizeLow;
+  unsigned long long added = (section != nullptr ? strlen(section) : 0) + (key != nullptr ? strlen(key) : 0) +
+                             (value != nullptr ? strlen(value) : 0) + 8;
+  return available.QuadPart >= size + added + 4096;  // and a block to spare
+}
+
+static BOOL WriteProfileKey(const char* section, const char* key, const char* value, const char* path) {
+  if (!RoomToRewrite(path, section, key, value)) return FALSE;
+  return WritePrivateProfileStringA(section, key, value, path);
+}
+
 int WriteGameIniString(const char* section, const char* key, const char* value) {
   char path[MAX_PATH];
   if (!GetGameIniPath(path)) return FALSE;
-  BOOL ok = WritePrivateProfileStringA(section, key, value, path);
+  BOOL ok = WriteProfileKey(section, key, value, path);
   if (!ok && GetSettingsDir()[0] != '\0') {
     CreateFolderTree(GetSettingsDir());
-    ok = WritePrivateProfileStringA(section, key, value, path);
+    ok = WriteProfileKey(section, key, value, path);
   }
   return ok;
 }
@@ -149,7 +185,7 @@ const char* GetConfigString(const char* section, const char* key, const char* de
 int WriteConfigString(const char* section, const char* key, const char* value) {
   char path[MAX_PATH];
   if (!GetConfigFilePath(path)) return FALSE;
-  return WritePrivateProfileStringA(section, key, value, path);
+  return WriteProfileKey(section, key, value, path);
 }
 
 int WriteConfigHex(const char* section, const char* key, unsigned value) {
