@@ -1,0 +1,464 @@
+# Hostile files, registry values, paths and failures, against the real
+# programs: each start still shows the main window, failures give one clear
+# message where the programs report them, and a write touches only its own
+# keys. Every other key of a settings file is compared before and after, as
+# the platform reads it: Wine's private-profile writer puts the whole file out
+# again for each key, with CR LF line ends and without blanks around names and
+# values, so the comparison ignores exactly that.
+HS_GAME='C:\Program Files\Korvel\Zanto'
+HS_CONNECT_MP="サーバへ接続"
+HS_START_FAILURE="起動に失敗しました"
+# The keys that the Controls page writes into PERIPHERAL.
+HS_BINDING_KEYS='^PLAYER[12] (DEVICE|KEYBOARD (UP|DOWN|LEFT|RIGHT|FIRE[123])|PAD FIRE[123])$'
+HS_RECENT_KEYS='^Addr(0[1-9]|1[0-6])$'
+
+# ---- helpers ------------------------------------------------------------------
+
+# Undoes what these tests do to the machine: small file systems mounted inside
+# the prefix, and files made unwritable even for root.
+hs_cleanup() {
+  "$WINESERVER" -k >/dev/null 2>&1 || true
+  "$WINESERVER" -w >/dev/null 2>&1 || true
+  local m
+  for m in $(awk -v p="$WINEPREFIX/" 'index($2, p) == 1 && $3 == "tmpfs" { print $2 }' /proc/mounts | sort -r); do
+    m=$(printf '%b' "$m")  # /proc/mounts writes a space as \040
+    umount "$m" 2>/dev/null || umount -l "$m" 2>/dev/null
+  done
+  [ -n "${HS_IMMUTABLE:-}" ] && chattr -i "$HS_IMMUTABLE" 2>/dev/null
+  HS_IMMUTABLE=""
+  return 0
+}
+
+# Text in CP932, as the programs and the game keep it.
+hs_cp932() { printf '%s' "$1" | iconv -f UTF-8 -t CP932; }
+
+# The keys of an INI file as the platform reads them, one per line as
+# "[section]<TAB>key=value" (or the line itself when it has no "="): any line
+# end, blanks around names and values trimmed, blank lines left out. Keys of
+# section $2 whose names match $3 are left out too.
+hs_keys() {  # file [section key-regex]
+  LC_ALL=C tr '\r' '\n' < "$1" | LC_ALL=C awk -v drop="${2:-}" -v keys="${3:-}" '
+    function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
+    { line = trim($0) }
+    line == "" { next }
+    line ~ /^\[/ { sec = line; print sec; next }
+    { i = index(line, "=")
+      if (i == 0) { print sec "\t" line; next }
+      k = trim(substr(line, 1, i - 1)); v = trim(substr(line, i + 1))
+      if (drop != "" && toupper(sec) == toupper("[" drop "]") && k ~ keys) next
+      print sec "\t" k "=" v }'
+}
+
+# The values of keys of section $2 whose names match $3, one per line as "key=value".
+hs_values() {  # file section key-regex
+  LC_ALL=C tr '\r' '\n' < "$1" | LC_ALL=C awk -v want="$2" -v keys="$3" '
+    function trim(s) { sub(/^[ \t]+/, "", s); sub(/[ \t]+$/, "", s); return s }
+    { line = trim($0) }
+    line ~ /^\[/ { insec = toupper(line) == toupper("[" want "]"); next }
+    insec { i = index(line, "="); if (i == 0) next
+            k = trim(substr(line, 1, i - 1)); if (k ~ keys) print k "=" trim(substr(line, i + 1)) }'
+}
+
+# Like check, for two key lists: a failure shows where they part, not both whole.
+hs_same_keys() {  # description expected actual
+  if [ "$2" == "$3" ]; then
+    E2E_PASSED=$((E2E_PASSED + 1))
+  else
+    E2E_FAILED=$((E2E_FAILED + 1))
+    echo "FAIL $1"
+    diff <(printf '%s\n' "$2") <(printf '%s\n' "$3") | cut -c1-160 | head -12
+  fi
+}
+
+hs_sum() { if [ -e "$1" ]; then md5sum < "$1" 2>/dev/null || echo folder; else echo missing; fi; }
+
+hs_start() {  # m_portal|launcher
+  local title=$TITLE_MP
+  [ "$1" = launcher ] && title=$TITLE_LC
+  start_app "$1"
+  zd wait "$title" 30000 >/dev/null
+}
+
+# Opens the options sheet over the main window titled $1 and closes it with OK.
+hs_sheet_ok() {  # title
+  zd click "$1" 1008
+  zd wait "$SHEET" 15000 || return 1
+  zd ok "$SHEET"
+  zd gone "$SHEET" 10000
+}
+
+hs_mp_exit() {
+  zd click "$TITLE_MP" 2
+  zd msgbox "$TITLE_MP" 10000 >/dev/null
+  zd answer "$TITLE_MP" 6
+  app_exit_code
+}
+
+# A Zanto.ini that breaks every habit of a tidy file: a 10,000-byte value,
+# the same in double-byte characters, control and katakana bytes, a line
+# without "=", a comment, duplicate sections and keys, a section with CR-only
+# and one with LF-only line ends, and bindings that are no numbers or too
+# large for one.
+hs_hostile_ini() {
+  local long kanji nines
+  long=$(head -c 10000 /dev/zero | tr '\0' x)
+  kanji=$(hs_cp932 "$(printf '漢%.0s' $(seq 1 5000))")
+  nines=$(head -c 10000 /dev/zero | tr '\0' 9)
+  printf '[SYSTEM]\r\nResolution=6\r\nLong=%s\r\nKanji=%s\r\n' "$long" "$kanji"
+  printf 'this line has no equals sign\r\n; a comment\r\n'
+  printf 'Binary=\x01\x02\x1b\x7f\xa1\xdf\x80 end\r\n'
+  printf '[NETWORK]\r\nLog=1\r\nLog=0\r\n'
+  printf '[NETWORK]\r\nChatLines=7\r\n%s\r\n' "$(hs_cp932 'ShortCutMessage_F01=こんにちは')"
+  printf '[CRONLY]\rA=1\rB=2\r'
+  printf '[LFONLY]\nC=3\nD=4\n'
+  printf '[PERIPHERAL]\r\nPLAYER1 KEYBOARD UP=99999999999999999999\r\nPLAYER1 DEVICE=garbage\r\n'
+  printf 'PLAYER2 KEYBOARD UP=%s\r\nPLAYER1 KEYBOARD DOWN=-5\r\nExtra=keep me\r\n' "$nines"
+  printf '[PERIPHERAL]\r\nPLAYER1 KEYBOARD LEFT=1\r\n'
+}
+
+# About 16 KB of keys that page 0 does not write, a little short of a whole
+# number of 4 KB pages, so that the keys an OK adds need room the disk lacks.
+hs_big_ini() {
+  {
+    # PERIPHERAL first, as the game leaves it: keys added there move all the rest.
+    printf '[PERIPHERAL]\r\nPLAYER1 DEVICE=0\r\n[NETWORK]\r\n'
+    local i
+    for i in $(seq -w 1 300); do printf 'Key%s=value value value value value %s\r\n' "$i" "$i"; done
+    printf '[SYSTEM]\r\nResolution=6\r\n'
+  } > "$1"
+  hs_pad "$1" 200
+}
+
+# Pads a settings file to $2 bytes short of a whole number of 4 KB pages.
+hs_pad() {  # file slack
+  local size pad
+  size=$(stat -c %s "$1")
+  pad=$((16384 - $2 - size - 11))
+  printf '[Pad]\r\nPad=%s\r\n' "$(head -c "$pad" /dev/zero | tr '\0' p)" >> "$1"
+}
+
+# Fills the file system that holds $1 (a folder) to the last block.
+hs_fill() { dd if=/dev/zero of="$1/filler" bs=4k 2>/dev/null; sync; }
+
+# ---- Zanto.ini and .CFG contents --------------------------------------------------
+
+test_mp_hostile_ini_starts_and_ok_writes_only_peripheral() {
+  mkdir -p "$SETTINGS_DIR"
+  hs_hostile_ini > "$INI"
+  local before
+  before=$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")
+  hs_start m_portal
+  check_ok "window appears over a hostile Zanto.ini" zd wait "$TITLE_MP" 1000
+  zd click "$TITLE_MP" 1008
+  check_ok "sheet opens" zd wait "$SHEET" 15000
+  # Stored numbers that are no key codes show as such; nothing is cut or overrun.
+  local up
+  up=$(zd gettext "$SHEET" 1015 --page 0)
+  check "P1 UP from a 20-digit number" 1 "$(grep -cxE 'undef\.|failed' <<<"$up")"
+  check "P1 DOWN from -5" "undef." "$(zd gettext "$SHEET" 1018 --page 0)"
+  zd ok "$SHEET"
+  check_ok "OK closes the sheet" zd gone "$SHEET" 10000
+  hs_same_keys "every other key as it was" "$before" "$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")"
+  local values
+  values=$(hs_values "$INI" PERIPHERAL "$HS_BINDING_KEYS")
+  # The second PERIPHERAL section keeps its own key; the first one gets all 22.
+  check "22 binding keys written" 22 "$(cut -d= -f1 <<<"$values" | sort -u | grep -c .)"
+  check "each a decimal number" 0 "$(grep -cvE '=-?[0-9]+$' <<<"$values")"
+  check "P1 DEVICE from garbage is the keyboard" "PLAYER1 DEVICE=0" "$(grep '^PLAYER1 DEVICE=' <<<"$values")"
+  check "P1 DOWN written back unchanged" "PLAYER1 KEYBOARD DOWN=-5" "$(grep '^PLAYER1 KEYBOARD DOWN=' <<<"$values")"
+  check "exit code" 1 "$(hs_mp_exit)"
+}
+
+test_lc_hostile_ini_starts_and_ok_writes_only_peripheral() {
+  mkdir -p "$SETTINGS_DIR"
+  hs_hostile_ini > "$INI"
+  local before
+  before=$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")
+  hs_start launcher
+  check_ok "window appears" zd wait "$TITLE_LC" 1000
+  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_LC"
+  hs_same_keys "every other key as it was" "$before" "$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")"
+  check "each binding a decimal number" 0 "$(hs_values "$INI" PERIPHERAL "$HS_BINDING_KEYS" | grep -cvE '=-?[0-9]+$')"
+  zd click "$TITLE_LC" 2
+  check "exit code" 1 "$(app_exit_code)"
+}
+
+# A configuration file with a 10,000-byte login, binary bytes, duplicate
+# recent lists and over-long addresses: the join writes only the recent
+# addresses, and an online start whose line would not fit is refused with
+# one message instead of a cut line.
+test_mp_hostile_cfg_join_writes_only_recent() {
+  local long
+  long=$(head -c 10000 /dev/zero | tr '\0' L)
+  {
+    printf '[m_portal]\r\nMatchup_LoginID=%s\r\nMatchup_Password=%s\r\n' "$long" "$long"
+    printf 'Matchup_Mode=99999999999\r\nno equals here\r\n'
+    printf '[Recent Connection]\r\nAddr01=%s\r\nAddr02=host2\rAddr03=\x01\x02bin\nAddr04=HOST9\r\n' "$long"
+    printf '[User-defined name color]\r\nColor01=%s\r\n' "$long"
+    printf '[Recent Connection]\r\nAddr05=second section\r\n'
+  } > "$CFG_MP"
+  local before
+  before=$(hs_keys "$CFG_MP" "Recent Connection" "$HS_RECENT_KEYS")
+  hs_start m_portal
+  check_ok "window appears over a hostile .CFG" zd wait "$TITLE_MP" 1000
+  zd click "$TITLE_MP" 1003
+  check_ok "connect dialog opens" zd wait "$HS_CONNECT_MP" 15000
+  local n
+  n=$(zd count "$HS_CONNECT_MP" 1023)
+  check "recent list as stored, cut to what a value holds" 4 "$n"
+  check "a long address cut to 255 bytes" 255 "$(zd item "$HS_CONNECT_MP" 1023 0 | tr -d '\n' | wc -c)"
+  zd settext "$HS_CONNECT_MP" 1023 "host9 and more"
+  zd click "$HS_CONNECT_MP" 1
+  wait_starts 1
+  check "join line" "\"$HS_GAME\\Zanto.exe\" D_JOIN host9" "$(standin_cmdline 1)"
+  hs_same_keys "every other key as it was" "$before" "$(hs_keys "$CFG_MP" "Recent Connection" "$HS_RECENT_KEYS")"
+  local recent
+  recent=$(hs_values "$CFG_MP" "Recent Connection" "$HS_RECENT_KEYS")
+  check "typed form first, the old HOST9 dropped" "Addr01=host9" "$(head -1 <<<"$recent")"
+  check "no value longer than a read gives" 0 "$(LC_ALL=C awk 'length($0) > 262' <<<"$recent" | grep -c .)"
+  # The online match: a login cut to 255 bytes twice cannot fit a 512-byte line.
+  zd post "$TITLE_MP" 0x111 1002 0
+  check "one failure message for a line that does not fit" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
+  zd answer "$TITLE_MP" 1
+  sleep 1
+  check "no second message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check "nothing started with a cut line" 1 "$(standin_count)"
+}
+
+# ---- registry values ------------------------------------------------------------
+
+# "Install" of the wrong type, without terminator, of 259, 260 and 300 bytes:
+# the window still appears and a start reports its failure once.
+test_mp_install_values_of_any_type_and_length() {
+  local key='HKCU\Software\Korvel\Zanto2.0'
+  local a259 a260 a300
+  a259=$(printf '43%.0s' $(seq 1 259))  # "CCC...", no terminator
+  a260=$(printf '43%.0s' $(seq 1 260))
+  a300=$(printf '43%.0s' $(seq 1 300))
+  local spec kind
+  for spec in "REG_BINARY:$a259" "REG_BINARY:$a260" "REG_BINARY:$a300" "REG_DWORD:12345" \
+              "REG_BINARY:ffff81fe00" "REG_SZ:"; do
+    kind=${spec%%:*}
+    e2e_reset
+    "$WINE" reg add "$key" /v Install /t "$kind" /d "${spec#*:}" /f >/dev/null 2>&1
+    hs_start m_portal
+    check_ok "window appears with Install as $kind of ${#spec} characters" zd wait "$TITLE_MP" 1000
+    zd click "$TITLE_MP" 1001
+    check "$kind ${spec:0:20}: one failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
+    zd answer "$TITLE_MP" 1
+    check_ok "window hides after it" zd hidden "$TITLE_MP" 10000
+    check "$kind: nothing started" 0 "$(standin_count)"
+  done
+  # The type is not looked at: a folder kept as REG_EXPAND_SZ or REG_MULTI_SZ still works.
+  e2e_reset
+  "$WINE" reg add "$key" /v Install /t REG_EXPAND_SZ /d "$HS_GAME" /f >/dev/null 2>&1
+  hs_start m_portal
+  zd click "$TITLE_MP" 1001
+  wait_starts 1
+  check "REG_EXPAND_SZ folder starts the game" "\"$HS_GAME\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"
+  e2e_reset
+  "$WINE" reg add "$key" /v Install /t REG_MULTI_SZ /d "$HS_GAME\\0second" /f >/dev/null 2>&1
+  hs_start m_portal
+  zd click "$TITLE_MP" 1005
+  wait_starts 1
+  check "REG_MULTI_SZ: the first string" "\"$HS_GAME\\Lobby.exe\" FromLauncher  " "$(standin_cmdline 1)"
+}
+
+test_lc_install_path_values_of_any_type_and_length() {
+  local key='HKCU\Software\Korvel\Zanto'
+  local a300 spec kind
+  a300=$(printf '43%.0s' $(seq 1 300))
+  for spec in "REG_BINARY:$a300" "REG_DWORD:7"; do
+    kind=${spec%%:*}
+    e2e_reset
+    "$WINE" reg add "$key" /v 'Install Path' /t "$kind" /d "${spec#*:}" /f >/dev/null 2>&1
+    hs_start launcher
+    check_ok "window appears with Install Path as $kind" zd wait "$TITLE_LC" 1000
+    zd click "$TITLE_LC" 1001
+    check "$kind: one failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_LC" 10000)"
+    zd answer "$TITLE_LC" 1
+    check "$kind: the program ends all the same" 1 "$(app_exit_code)"
+    check "$kind: nothing started" 0 "$(standin_count)"
+  done
+}
+
+# ---- paths ------------------------------------------------------------------------
+
+# An install folder and a program folder with spaces and double-byte
+# characters, among them 表 and ソ whose second byte is a backslash, and
+# full-width lower-case letters that the upper-cased .CFG path changes.
+test_mp_paths_with_spaces_and_double_byte_characters() {
+  local game_unix="$C/Program Files/ゲーム ｚａｎｔｏ/表示ソ"
+  local game_win='C:\Program Files\ゲーム ｚａｎｔｏ\表示ソ'
+  local app_unix="$C/ランチャー ｚ表"
+  mkdir -p "$game_unix" "$app_unix"
+  cp "$GAME_DIR"/*.exe "$game_unix/"
+  cp "$APP_DIR/m_portal.exe" "$app_unix/"
+  "$WINE" reg add 'HKCU\Software\Korvel\Zanto2.0' /v Install /d "$game_win" /f >/dev/null 2>&1
+  "$WINE" reg add 'HKCU\Software\Korvel\Zanto' /v 'Install Path' /d "$game_win\\" /f >/dev/null 2>&1
+  E2E_EXIT_FILE=$(mktemp)
+  ( cd "$app_unix" && "$WINE" "$app_unix/m_portal.exe" >/dev/null 2>&1; echo $? > "$E2E_EXIT_FILE" ) &
+  check_ok "window appears" zd wait "$TITLE_MP" 30000
+  zd click "$TITLE_MP" 1001
+  wait_starts 1
+  check "offline line with the quoted folder" "\"$game_win\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"
+  check "offline folder" "$game_win" "$(standin_folder 1)"
+  zd post "$TITLE_MP" 0x111 1003 0
+  zd wait "$HS_CONNECT_MP" 15000
+  zd settext "$HS_CONNECT_MP" 1023 "ホスト１"
+  zd click "$HS_CONNECT_MP" 1
+  wait_starts 2
+  check "join line from the legacy folder" "\"$game_win\\Zanto.exe\" D_JOIN ホスト１" "$(standin_cmdline 2)"
+  check "join folder" "$game_win" "$(standin_folder 2)"
+  # The configuration file beside the program, whatever the case of its folder name.
+  local cfg
+  cfg=$(ls "$app_unix" | grep -i '^m_portal\.cfg$')
+  check "configuration file beside the program" "M_PORTAL.CFG" "$cfg"
+  check "recent address saved there" "ホスト１" "$(ini_value "$app_unix/M_PORTAL.CFG" "Recent Connection" Addr01)"
+  check "no configuration file anywhere else" "" "$(ls "$C" | grep -i '\.cfg$')"
+  zd post "$TITLE_MP" 0x400 121 0x201
+  zd wait "$TITLE_MP" 10000
+  check "exit code" 1 "$(hs_mp_exit)"
+  rm -rf "$C/Program Files/ゲーム ｚａｎｔｏ" "$app_unix"
+}
+
+# ---- files that cannot be written ------------------------------------------------
+
+test_mp_unwritable_settings_files_and_folders() {
+  hs_cleanup
+  # A read-only Zanto.ini (made immutable as well, since the tests run as root).
+  mkdir -p "$SETTINGS_DIR"
+  printf '[PERIPHERAL]\r\nPLAYER1 KEYBOARD UP=16\r\n[NETWORK]\r\nLog=1\r\n' > "$INI"
+  chmod 444 "$INI"
+  local sum
+  sum=$(hs_sum "$INI")
+  if chattr +i "$INI" 2>/dev/null; then HS_IMMUTABLE=$INI; fi
+  hs_start m_portal
+  zd click "$TITLE_MP" 1008
+  check_ok "sheet opens" zd wait "$SHEET" 15000
+  check "P1 UP read from the read-only file" "Q" "$(zd gettext "$SHEET" 1015 --page 0)"
+  zd ok "$SHEET"
+  check_ok "OK still closes the sheet" zd gone "$SHEET" 10000
+  check "read-only file unchanged" "$sum" "$(hs_sum "$INI")"
+  check "no message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check "exit code" 1 "$(hs_mp_exit)"
+  hs_cleanup
+  chmod 644 "$INI"
+
+  # A folder where Zanto.ini and M_PORTAL.CFG should be.
+  e2e_reset
+  mkdir -p "$INI" "$CFG_MP"
+  hs_start m_portal
+  check_ok "window appears with folders for files" zd wait "$TITLE_MP" 1000
+  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
+  check "Zanto.ini still a folder" 1 "$([ -d "$INI" ] && echo 1)"
+  zd click "$TITLE_MP" 1003
+  zd wait "$HS_CONNECT_MP" 15000
+  zd settext "$HS_CONNECT_MP" 1023 "host1"
+  zd click "$HS_CONNECT_MP" 1
+  wait_starts 1
+  check "join goes on without a .CFG" "\"$HS_GAME\\Zanto.exe\" D_JOIN host1" "$(standin_cmdline 1)"
+  check "M_PORTAL.CFG still a folder" 1 "$([ -d "$CFG_MP" ] && echo 1)"
+  hs_cleanup
+  rmdir "$INI" "$CFG_MP"
+
+  # A file where the settings folder's parent Korvel should be: the folder cannot be made.
+  e2e_reset
+  local korvel
+  korvel=$(dirname "$SETTINGS_DIR")
+  rm -rf "$korvel"
+  mkdir -p "$(dirname "$korvel")"
+  printf 'not a folder' > "$korvel"
+  hs_start m_portal
+  check_ok "window appears" zd wait "$TITLE_MP" 1000
+  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
+  check "the file in the way unchanged" "not a folder" "$(cat "$korvel")"
+  check "no message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check "exit code" 1 "$(hs_mp_exit)"
+  rm -f "$korvel"
+}
+
+# ---- a full disk --------------------------------------------------------------------
+
+# The settings folder and a program folder on small file systems filled to
+# the last block: an OK or a join must not leave a settings file cut short.
+test_mp_full_disk_keeps_both_settings_files() {
+  hs_cleanup
+  mkdir -p "$SETTINGS_DIR"
+  if ! mount -t tmpfs -o size=64k tmpfs "$SETTINGS_DIR" 2>/dev/null; then
+    echo "     skipped: no small file system can be mounted here (needs root)"
+    return
+  fi
+  hs_big_ini "$INI"
+  hs_fill "$SETTINGS_DIR"
+  local before sum
+  before=$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")
+  sum=$(hs_sum "$INI")
+  hs_start m_portal
+  check_ok "window appears on a full disk" zd wait "$TITLE_MP" 1000
+  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
+  hs_same_keys "Zanto.ini not cut short" "$before" "$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")"
+  check "no write made that the disk could not hold" "$sum" "$(hs_sum "$INI")"
+  check "no message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  # With room again, the next OK writes the keys.
+  rm -f "$SETTINGS_DIR/filler"
+  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
+  check "binding keys written once there is room" 22 "$(hs_values "$INI" PERIPHERAL "$HS_BINDING_KEYS" | grep -c .)"
+  hs_same_keys "and every other key kept" "$before" "$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")"
+  check "exit code" 1 "$(hs_mp_exit)"
+  hs_cleanup
+
+  # The configuration file beside a program on a full disk.
+  local app_unix="$C/zanto full"
+  mkdir -p "$app_unix"
+  mount -t tmpfs -o size=256k tmpfs "$app_unix"
+  cp "$APP_DIR/m_portal.exe" "$app_unix/"
+  {
+    printf '[m_portal]\r\nMatchup_LoginID=player\r\n[Recent Connection]\r\n'
+    local i
+    for i in $(seq -w 1 16); do printf 'Addr%s=host%s.example\r\n' "$i" "$i"; done
+    printf '[Other]\r\n'
+    for i in $(seq -w 1 300); do printf 'Key%s=value value value value value %s\r\n' "$i" "$i"; done
+  } > "$app_unix/M_PORTAL.CFG"
+  hs_pad "$app_unix/M_PORTAL.CFG" 2
+  hs_fill "$app_unix"
+  before=$(hs_keys "$app_unix/M_PORTAL.CFG" "Recent Connection" "$HS_RECENT_KEYS")
+  local old_recent new_recent
+  old_recent=$(hs_values "$app_unix/M_PORTAL.CFG" "Recent Connection" "$HS_RECENT_KEYS")
+  new_recent=$(printf 'Addr01=a-new-host.example\n'; for i in $(seq -w 1 15); do printf 'Addr%02d=host%s.example\n' $((10#$i + 1)) "$i"; done)
+  E2E_EXIT_FILE=$(mktemp)
+  ( cd "$app_unix" && "$WINE" "$app_unix/m_portal.exe" >/dev/null 2>&1; echo $? > "$E2E_EXIT_FILE" ) &
+  check_ok "window appears" zd wait "$TITLE_MP" 30000
+  zd click "$TITLE_MP" 1003
+  zd wait "$HS_CONNECT_MP" 15000
+  zd settext "$HS_CONNECT_MP" 1023 "a-new-host.example"
+  zd click "$HS_CONNECT_MP" 1
+  wait_starts 1
+  check "join goes on" "\"$HS_GAME\\Zanto.exe\" D_JOIN a-new-host.example" "$(standin_cmdline 1)"
+  hs_same_keys ".CFG not cut short" "$before" "$(hs_keys "$app_unix/M_PORTAL.CFG" "Recent Connection" "$HS_RECENT_KEYS")"
+  local recent
+  recent=$(hs_values "$app_unix/M_PORTAL.CFG" "Recent Connection" "$HS_RECENT_KEYS")
+  check "recent list whole, old or new" 1 "$([ "$recent" == "$old_recent" ] || [ "$recent" == "$new_recent" ] && echo 1)"
+  hs_cleanup
+  rmdir "$app_unix" 2>/dev/null
+}
+
+# ---- a program that cannot be started -----------------------------------------------
+
+test_mp_missing_programs_give_one_message_each() {
+  mv "$GAME_DIR/Lobby.exe" "$GAME_DIR/Lobby.exe.away"
+  mv "$GAME_DIR/Zanto.exe" "$GAME_DIR/Zanto.exe.away"
+  hs_start m_portal
+  local id
+  for id in 1001 1004 1005; do
+    zd post "$TITLE_MP" 0x111 $id 0
+    check "command $id: failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
+    zd answer "$TITLE_MP" 1
+    sleep 0.5
+    check "command $id: one message only" 1 "$(zd msgbox "$TITLE_MP" 500 >/dev/null; echo $?)"
+  done
+  check_ok "window hidden after the failed starts" zd hidden "$TITLE_MP" 10000
+  check "nothing started" 0 "$(standin_count)"
+  mv "$GAME_DIR/Lobby.exe.away" "$GAME_DIR/Lobby.exe"
+  mv "$GAME_DIR/Zanto.exe.away" "$GAME_DIR/Zanto.exe"
+}
