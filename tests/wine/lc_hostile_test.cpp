@@ -1,0 +1,132 @@
+// launcher against hostile settings files and registry values, in process:
+// an OK of all seven pages writes only the pages' own keys of Zanto.ini, in
+// the form the game reads, and leaves the .CFG alone; an install folder of
+// any type or length gives one failure message per start through the shell.
+#include "sheet_fixture.h"
+
+#include "core/start.h"
+#include "core/ui.h"
+#include "hostile_fixture.h"
+
+static const char kLegacyKey[] = "Software\\Korvel\\Zanto";
+static const char kStartFailure[] = "起動に失敗しました";
+
+static std::string IniFile() {
+  char p[MAX_PATH];
+  GetGameIniPath(p);
+  return p;
+}
+
+static std::string CfgFile() {
+  char p[MAX_PATH];
+  GetConfigFilePath(p);
+  return p;
+}
+
+static std::vector<std::string> Keys(const char* section, std::initializer_list<const char*> keys) {
+  std::vector<std::string> v;
+  for (const char* k : keys) v.push_back(UpperAscii(std::string(section) + "/" + k));
+  return v;
+}
+
+static std::vector<std::string> PageKeysOfTheIni() {
+  std::vector<std::string> all;
+  for (const char* player : {"PLAYER1", "PLAYER2"}) {
+    std::string p = player;
+    for (const char* k : {" DEVICE", " KEYBOARD UP", " KEYBOARD DOWN", " KEYBOARD LEFT", " KEYBOARD RIGHT",
+                          " KEYBOARD FIRE1", " KEYBOARD FIRE2", " KEYBOARD FIRE3", " PAD FIRE1", " PAD FIRE2",
+                          " PAD FIRE3"})
+      all.push_back("PERIPHERAL/" + p + k);
+  }
+  for (const std::string& k :
+       Keys("NETWORK", {"Matchup_HandleName", "HandleSave", "Spectator", "ReplayAutoSave", "Log", "NetErrorDisp",
+                        "ChatLines", "Matchup_Color", "ShortCutMessage_F01", "ShortCutMessage_F02",
+                        "ShortCutMessage_F03", "ShortCutMessage_F04", "ShortCutMessage_F05", "ShortCutMessage_F06",
+                        "ShortCutMessage_F07", "ShortCutMessage_F08"}))
+    all.push_back(k);
+  for (const std::string& k : Keys("SYSTEM", {"Resolution", "DrawMode", "DrawBG", "FilterMode", "ScreenMode",
+                                               "WindowPosX", "WindowPosY", "DispVersion", "DispFPS", "SoundMode"}))
+    all.push_back(k);
+  return all;
+}
+
+static void AllPagesOkWritesOnlyTheirOwnKeys() {
+  std::string kanji = Repeat("漢", 5000);
+  std::string ini =
+      "[NETWORK]\r\nMatchup_HandleName=" + kanji + "\r\nHandleSave=" + std::string(10000, '7') +
+      "\r\nSpectator=\x81\xff\r\nShortCutMessage_F08=" + std::string("x\0y", 3) + "\r\nGameOwned=keep\r\n"
+      "[NETWORK]\r\nSecond=section\r\n"
+      "[PERIPHERAL]\rPLAYER2 DEVICE=2\rPLAYER2 PAD FIRE1=-99999999999\r"
+      "[SYSTEM]\nDispFPS=\nGameOwned=" + std::string(10000, 'g') + "\n"
+      "a line without an equals sign\r\n[Other]\r\nBinary=\x01\x02\x80\xa0\xfd\r\n";
+  std::string cfg = "[User-defined name color]\r\nColor01=" + std::string(10000, 'F') + "\r\nno equals\r\n";
+  PutGameIni("");
+  PutBytes(IniFile().c_str(), ini);
+  PutBytes(CfgFile().c_str(), cfg);
+  IniSnapshot before = Snapshot(IniFile().c_str());
+  CHECK(before.count("OTHER") == 1 && before.count("SYSTEM") == 1 && SnapValue(before, "NETWORK", "GameOwned") == "keep");
+  g_messageHook = RecordMessage;
+  g_messageCount = 0;
+  BOOL r = RunSheet(nullptr, PAGE_CONTROLS, {SelectPage(1), SelectPage(2), SelectPage(3), SelectPage(4),
+                                             SelectPage(5), SelectPage(6), PressOk()});
+  g_messageHook = nullptr;
+  CHECK_EQ(r, TRUE);
+  CHECK_EQ(g_messageCount, 0);
+  IniSnapshot after = Snapshot(IniFile().c_str());
+  CHECK(SameExcept(before, after, PageKeysOfTheIni()));
+  for (const std::string& k : PageKeysOfTheIni()) {
+    std::string section = k.substr(0, k.find('/')), key = k.substr(k.find('/') + 1);
+    std::string v = SnapValue(after, section.c_str(), key.c_str());
+    if (key.compare(0, 15, "SHORTCUTMESSAGE") == 0 || key == "MATCHUP_HANDLENAME") {
+      CHECK(v.size() <= 255 && WholeCharacters(v.c_str()));
+    } else if (key == "MATCHUP_COLOR") {
+      CHECK_TEXT(v, "0x00404040");
+    } else {
+      bool ok = IsDecimal(v);
+      CHECK(ok);
+      if (!ok) ItestPrintText(k.c_str(), v.c_str());
+    }
+  }
+  CHECK_TEXT(SnapValue(after, "NETWORK", "Matchup_HandleName"), Repeat("漢", 127));
+  CHECK_TEXT(SnapValue(after, "NETWORK", "ShortCutMessage_F08"), "x");
+  CHECK_TEXT(SnapValue(after, "PERIPHERAL", "PLAYER2 DEVICE"), "2");
+  char buf[32768];
+  CHECK_EQ(ReadWholeFile(CfgFile().c_str(), buf, sizeof buf), (int)cfg.size());  // the .CFG untouched
+}
+
+static void InstallPathValuesOfAnyTypeAndLength() {
+  DWORD number = 7;
+  const std::string values[][2] = {
+      {"binary, 300 bytes", std::string(300, 'C')},
+      {"binary, 260 bytes, no terminator", std::string(260, 'C')},
+      {"binary, 259 bytes, no terminator", std::string(259, 'C')},
+      {"a number", std::string((const char*)&number, sizeof number)},
+      {"a broken double-byte pair", "C:\\\xff\x81"},
+  };
+  g_messageHook = RecordMessage;
+  for (const auto& v : values) {
+    SetRegBytes(kLegacyKey, "Install Path", REG_BINARY, v[1].data(), (DWORD)v[1].size());
+    ResetFolderCache();
+    CHECK(strlen(GetLegacyInstallDir()) < MAX_PATH);
+    CHECK(GetSettingsDir()[0] != '\0');
+    g_messageCount = 0;
+    StartGame("SINGLE");
+    StartGame("D_JOIN host1");
+    StartLobby();
+    StartUpdater();
+    bool each = g_messageCount == 4;
+    CHECK(each);
+    if (!each) printf("  %s: %d messages\n", v[0].c_str(), g_messageCount);
+    for (int i = 0; i < g_messageCount && i < 16; ++i) CHECK_STR(g_messages[i].text, kStartFailure);
+  }
+  g_messageHook = nullptr;
+  DeleteRegValue(kLegacyKey, "Install Path");
+  ResetFolderCache();
+}
+
+void RunTests() {
+  AllPagesOkWritesOnlyTheirOwnKeys();
+  InstallPathValuesOfAnyTypeAndLength();
+  PutGameIni(nullptr);
+  PutConfigFile(nullptr);
+}
