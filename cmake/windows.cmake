@@ -21,8 +21,8 @@ set(ZANTO_LINK_FLAGS -static -s -Wl,--gc-sections)
 add_library(zlogic STATIC ${ZANTO_LOGIC_SOURCES})
 add_library(zwin STATIC ${ZANTO_WIN_SOURCES})
 
-set(ZANTO_SYSLIBS_m_portal comctl32 ws2_32 shell32 advapi32 user32 kernel32 gdi32)
-set(ZANTO_SYSLIBS_launcher comctl32 wsock32 shell32 advapi32 user32 kernel32 gdi32)
+set(ZANTO_SYSLIBS_m_portal comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
+set(ZANTO_SYSLIBS_launcher comctl32 wsock32 advapi32 user32 kernel32 gdi32)
 
 foreach(app m_portal launcher)
   file(GLOB ed_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/apps/${app}/*.cpp)

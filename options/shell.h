@@ -5,7 +5,7 @@
 
 typedef HINSTANCE(WINAPI* ShellExecuteFn)(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR params,
                                           LPCSTR folder, INT show);
-extern ShellExecuteFn g_shellExecute;  // ShellExecuteA unless a test set another
+extern ShellExecuteFn g_shellExecute;  // the shell's ShellExecuteA unless a test set another
 
 // Asks the shell to open target ("open", no parameters, SW_SHOWDEFAULT) and
 // goes on at once; what the shell answers is not looked at.

@@ -1,6 +1,6 @@
 // launcher starts every program through the shell, with a short parameter text.
 #include <windows.h>
-#include <shellapi.h>
+#include "core/shell32.h"
 
 #include "core/cmdline.h"
 #include "core/settings.h"
@@ -10,7 +10,7 @@ static void ShellStart(const char* name, const char* params) {
   char file[PATH_SIZE];
   const char* folder = GetLegacyInstallDir();
   if (!JoinPath(folder, name, file, sizeof file) ||
-      (INT_PTR)ShellExecuteA(nullptr, "open", file, params, folder, SW_SHOW) <= 32)
+      (INT_PTR)CallShellExecuteA(nullptr, "open", file, params, folder, SW_SHOW) <= 32)
     ShowStartFailure();
 }
 

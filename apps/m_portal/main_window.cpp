@@ -1,6 +1,6 @@
 // m_portal's main window: starts, the tray icon, the handover target and the exit question.
 #include <windows.h>
-#include <shellapi.h>
+#include "core/shell32.h"
 
 #include "apps/m_portal/main_window.h"
 #include "core/edition.h"
@@ -24,14 +24,14 @@ enum { TRAY_ICON_ID = 121, TRAY_CALLBACK = WM_USER };
 
 void HideToTray(HWND wnd) {
   g_inTray = 1;
-  Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
+  CallShellNotifyIconA(NIM_ADD, &g_trayIcon);
   ShowWindow(wnd, SW_HIDE);
 }
 
 static void RemoveTrayIcon() {
   if (g_inTray == 1) {
     g_inTray = 0;
-    Shell_NotifyIconA(NIM_DELETE, &g_trayIcon);
+    CallShellNotifyIconA(NIM_DELETE, &g_trayIcon);
   }
 }
 
@@ -134,7 +134,7 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam == TRAY_ICON_ID) {
         if (lParam == WM_LBUTTONDOWN) {
           g_inTray = 0;
-          Shell_NotifyIconA(NIM_DELETE, &g_trayIcon);
+          CallShellNotifyIconA(NIM_DELETE, &g_trayIcon);
           ShowWindow(wnd, SW_SHOWNORMAL);
         } else if (lParam == WM_RBUTTONDOWN) {
           ShowTrayMenu(wnd);
@@ -153,6 +153,6 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   // The notification area was rebuilt (the shell restarted): put the icon back
   // so that a window sitting in the tray stays reachable.
   if (msg == g_taskbarCreated && g_taskbarCreated != 0 && g_inTray == 1)
-    Shell_NotifyIconA(NIM_ADD, &g_trayIcon);
+    CallShellNotifyIconA(NIM_ADD, &g_trayIcon);
   return FALSE;
 }
