@@ -34,6 +34,8 @@ test-sanitize: deps
 	cmake --build $(BUILD)/asan -j $(JOBS)
 	cd $(BUILD)/asan && ctest --output-on-failure -j $(JOBS)
 
+# libFuzzer targets (clang): about 8 s each; fuzz-long 600 s each, or
+# FUZZ_SECONDS per target (make fuzz-long FUZZ_SECONDS=3600). docs/robustness.md.
 test-fuzz: deps
 	bash tests/fuzz/run.sh $(BUILD)/fuzz short
 

@@ -11,6 +11,7 @@
 #include "core/ui.h"
 #include "hostile_fixture.h"
 #include "options/name_color.h"
+#include "res/ids_about.h"
 #include "res/ids_online.h"
 #include "res/ids_quickmsg.h"
 
@@ -294,6 +295,46 @@ static void FolderValuesOfAnyTypeAndLength() {
   ResetFolderCache();
 }
 
+// ---- the game's Launcher.ini ----------------------------------------------------------
+
+// The About page over a window title of any length or content: the version
+// shown is a piece of what a read gives (at most 307 bytes) or the failure text.
+static void AboutPageOverHostileLauncherIni() {
+  const char* game = "C:\\itest\\hostile game";
+  CreateDirectoryA(game, nullptr);
+  SetRegString(kKey, "Install", game);
+  ResetFolderCache();
+  std::string ini = std::string(game) + "\\Launcher.ini";
+  const std::string titles[] = {
+      std::string(10000, 'x') + " Ver1.05",          // the mark beyond what a read gives
+      "ZantoWin Ver" + Repeat("漢", 5000),            // a version far longer than the field
+      "ZantoWin Ver" + std::string("1\0.05", 5),     // a NUL inside
+      "\x81\xff\x01Ver\x81",                          // broken double-byte bytes
+  };
+  for (const std::string& t : titles) {
+    PutBytes(ini.c_str(), "[LauncherDlg]\r\nWINDOWTITLE=" + t + "\r\n");
+    std::string shown;
+    RunSheet(nullptr, PAGE_ABOUT, {
+        Check([&shown](HWND sheet) { shown = ItemText(PageWindow(sheet, PAGE_ABOUT), IDC_ABOUT_VERSION); }),
+        PressCancel(),
+    });
+    CHECK(shown.size() < 308);
+    CHECK(shown == "取得に失敗しました" || shown.compare(0, 3, "Ver") == 0);
+  }
+  PutBytes(ini.c_str(), nullptr, 0);
+  CreateDirectoryA(ini.c_str(), nullptr);  // a folder in its place
+  std::string shown;
+  RunSheet(nullptr, PAGE_ABOUT, {
+      Check([&shown](HWND sheet) { shown = ItemText(PageWindow(sheet, PAGE_ABOUT), IDC_ABOUT_VERSION); }),
+      PressCancel(),
+  });
+  CHECK_TEXT(shown, "取得に失敗しました");
+  RemoveDirectoryA(ini.c_str());
+  RemoveDirectoryA(game);
+  DeleteRegValue(kKey, "Install");
+  ResetFolderCache();
+}
+
 // ---- failures ------------------------------------------------------------------------
 
 static BOOL WINAPI ChooserThatFails(LPCHOOSECOLORA cc) {
@@ -380,6 +421,7 @@ void RunTests() {
   AllPagesOkWritesOnlyTheirOwnKeys();
   PastedLineBreaksNeverReachAFile();
   FolderValuesOfAnyTypeAndLength();
+  AboutPageOverHostileLauncherIni();
   FailingChooserOverHostileCustomColours();
   SettingsFolderThatCannotBeMade();
   PutGameIni(nullptr);
