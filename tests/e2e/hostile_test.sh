@@ -235,16 +235,16 @@ test_mp_install_values_of_any_type_and_length() {
   a259=$(printf '43%.0s' $(seq 1 259))  # "CCC...", no terminator
   a260=$(printf '43%.0s' $(seq 1 260))
   a300=$(printf '43%.0s' $(seq 1 300))
-  local spec kind
-  for spec in "REG_BINARY:$a259" "REG_BINARY:$a260" "REG_BINARY:$a300" "REG_DWORD:12345" \
+  local entry kind
+  for entry in "REG_BINARY:$a259" "REG_BINARY:$a260" "REG_BINARY:$a300" "REG_DWORD:12345" \
               "REG_BINARY:ffff81fe00" "REG_SZ:"; do
-    kind=${spec%%:*}
+    kind=${entry%%:*}
     e2e_reset
-    "$WINE" reg add "$key" /v Install /t "$kind" /d "${spec#*:}" /f >/dev/null 2>&1
+    "$WINE" reg add "$key" /v Install /t "$kind" /d "${entry#*:}" /f >/dev/null 2>&1
     hs_start m_portal
-    check_ok "window appears with Install as $kind of ${#spec} characters" zd wait "$TITLE_MP" 1000
+    check_ok "window appears with Install as $kind of ${#entry} characters" zd wait "$TITLE_MP" 1000
     zd click "$TITLE_MP" 1001
-    check "$kind ${spec:0:20}: one failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
+    check "$kind ${entry:0:20}: one failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
     zd answer "$TITLE_MP" 1
     check_ok "window hides after it" zd hidden "$TITLE_MP" 10000
     check "$kind: nothing started" 0 "$(standin_count)"
@@ -266,12 +266,12 @@ test_mp_install_values_of_any_type_and_length() {
 
 test_lc_install_path_values_of_any_type_and_length() {
   local key='HKCU\Software\Korvel\Zanto'
-  local a300 spec kind
+  local a300 entry kind
   a300=$(printf '43%.0s' $(seq 1 300))
-  for spec in "REG_BINARY:$a300" "REG_DWORD:7"; do
-    kind=${spec%%:*}
+  for entry in "REG_BINARY:$a300" "REG_DWORD:7"; do
+    kind=${entry%%:*}
     e2e_reset
-    "$WINE" reg add "$key" /v 'Install Path' /t "$kind" /d "${spec#*:}" /f >/dev/null 2>&1
+    "$WINE" reg add "$key" /v 'Install Path' /t "$kind" /d "${entry#*:}" /f >/dev/null 2>&1
     hs_start launcher
     check_ok "window appears with Install Path as $kind" zd wait "$TITLE_LC" 1000
     zd click "$TITLE_LC" 1001
