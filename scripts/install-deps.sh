@@ -6,6 +6,7 @@ need=()
 have_pkg() { dpkg-query -W -f='${Status}' "$1" 2>/dev/null | grep -q "install ok installed"; }
 for p in cmake make g++ python3 googletest libgtest-dev \
          g++-mingw-w64-i686-win32 binutils-mingw-w64-i686 \
+         g++-mingw-w64-x86-64-win32 binutils-mingw-w64-x86-64 wine64 fonts-wine e2fsprogs \
          wine wine32:i386 xvfb imagemagick fonts-ipafont-gothic locales \
          clang libclang-rt-14-dev iproute2 util-linux; do
   have_pkg "$p" || need+=("$p")
