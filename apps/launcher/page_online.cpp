@@ -8,7 +8,6 @@
 #include "core/ui.h"
 #include "options/name_color.h"
 #include "options/online.h"
-#include "options/online_fields.h"
 #include "options/pages.h"
 #include "res/resource.h"
 
@@ -17,14 +16,25 @@ static const char kNetwork[] = "NETWORK";
 // Texts are read with this size: at most 255 bytes are stored.
 enum { TEXT_SIZE = 256 };
 
+static void LoadCheck(HWND page, int id, const char* key) {
+  SetChecked(page, id, CheckFromStored(GetGameIniInt(kNetwork, key, 0)));
+}
+
+static void SaveCheck(HWND page, int id, const char* key) {
+  WriteGameIniInt(kNetwork, key, StoredFromCheck(IsChecked(page, id)));
+}
+
 static void LoadOnlinePage(HWND page) {
   SetItemText(page, IDC_ONL_LOGINID, GetGameIniString(kNetwork, "Matchup_HandleName", ""));
-  LoadNetworkCheck(page, IDC_ONL_HANDLESAVE, "HandleSave");
-  LoadNetworkCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
-  LoadNetworkCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
-  LoadNetworkCheck(page, IDC_ONL_LOG, "Log");
-  LoadNetworkCheck(page, IDC_ONL_SPECTATOR, "Spectator");
-  LoadChatLines(page);
+  LoadCheck(page, IDC_ONL_HANDLESAVE, "HandleSave");
+  LoadCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
+  LoadCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
+  LoadCheck(page, IDC_ONL_LOG, "Log");
+  LoadCheck(page, IDC_ONL_SPECTATOR, "Spectator");
+  // Shown as stored; the 2..30 range is applied when saving.
+  char lines[16];
+  TextFormat(lines, sizeof lines, "%u", GetGameIniInt(kNetwork, "ChatLines", DEFAULT_CHAT_LINES));
+  SetItemText(page, IDC_ONL_CHATLINES, lines);
   LoadNameColor();
 }
 
@@ -37,7 +47,9 @@ static void OnlinePageCommand(HWND page, int id) {
       break;
     case IDC_ONL_DEFAULT: {
       SetNameColor(kDefaultNameColor);
-      ShowDefaultChatLines(page);
+      char lines[16];
+      TextFormat(lines, sizeof lines, "%d", DEFAULT_BUTTON_CHAT_LINES);
+      SetItemText(page, IDC_ONL_CHATLINES, lines);
       SetChecked(page, IDC_ONL_REPLAYSAVE, false);
       SetChecked(page, IDC_ONL_LOG, false);
       SetChecked(page, IDC_ONL_HANDLESAVE, false);
@@ -53,12 +65,13 @@ static bool ApplyOnlinePage(HWND page) {
   GetItemText(page, IDC_ONL_LOGINID, text, sizeof text);
   WriteGameIniString(kNetwork, "Matchup_HandleName", text);
   SaveNameColor();
-  SaveNetworkCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
-  SaveNetworkCheck(page, IDC_ONL_LOG, "Log");
-  SaveNetworkCheck(page, IDC_ONL_SPECTATOR, "Spectator");
-  SaveNetworkCheck(page, IDC_ONL_HANDLESAVE, "HandleSave");
-  SaveNetworkCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
-  SaveChatLines(page);
+  SaveCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
+  SaveCheck(page, IDC_ONL_LOG, "Log");
+  SaveCheck(page, IDC_ONL_SPECTATOR, "Spectator");
+  SaveCheck(page, IDC_ONL_HANDLESAVE, "HandleSave");
+  SaveCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
+  GetItemText(page, IDC_ONL_CHATLINES, text, sizeof text);
+  WriteGameIniInt(kNetwork, "ChatLines", ChatLinesToSave(text));
   return true;
 }
 

@@ -8,11 +8,11 @@
 #include "core/ui.h"
 #include "options/name_color.h"
 #include "options/online.h"
-#include "options/online_fields.h"
 #include "options/pages.h"
 #include "res/resource.h"
 
 static const char kConfig[] = "m_portal";
+static const char kNetwork[] = "NETWORK";
 
 // Every text of the page is read with this size: at most 255 bytes are stored.
 enum { TEXT_SIZE = 256 };
@@ -32,6 +32,14 @@ static void ShowSpectatorRangeFields(HWND page) {
   ShowItem(page, IDC_ONL_RATEMAX, shown);
 }
 
+static void LoadCheck(HWND page, int id, const char* key) {
+  SetChecked(page, id, CheckFromStored(GetGameIniInt(kNetwork, key, 0)));
+}
+
+static void SaveCheck(HWND page, int id, const char* key) {
+  WriteGameIniInt(kNetwork, key, StoredFromCheck(IsChecked(page, id)));
+}
+
 static void FillList(HWND page, int id, const char* const* items, int count, const char* key, int def) {
   for (int i = 0; i < count; ++i) AddListItem(page, id, items[i]);
   SetListSelection(page, id, ListPositionFromStored(GetConfigInt(kConfig, key, def), count));
@@ -46,10 +54,13 @@ static void SaveConfigText(HWND page, int id, const char* key) {
 static void LoadOnlinePage(HWND page) {
   SetItemText(page, IDC_ONL_LOGINID, GetConfigString(kConfig, "Matchup_LoginID", ""));
   SetItemText(page, IDC_ONL_PASSWORD, GetConfigString(kConfig, "Matchup_Password", ""));
-  LoadNetworkCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
-  LoadNetworkCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
-  LoadNetworkCheck(page, IDC_ONL_LOG, "Log");
-  LoadChatLines(page);
+  LoadCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
+  LoadCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
+  LoadCheck(page, IDC_ONL_LOG, "Log");
+  // Shown as stored; the 2..30 range is applied when saving.
+  char lines[16];
+  TextFormat(lines, sizeof lines, "%u", GetGameIniInt(kNetwork, "ChatLines", DEFAULT_CHAT_LINES));
+  SetItemText(page, IDC_ONL_CHATLINES, lines);
   FillList(page, IDC_ONL_MATCHUPMODE, MatchupModeItems, MATCHUP_MODE_COUNT, "Matchup_Mode", 1);
   FillList(page, IDC_ONL_MATCHUPRULE, MatchupRuleItems, MATCHUP_RULE_COUNT, "Matchup_Rule", 0);
   FillList(page, IDC_ONL_SPECMODE, SpectatorModeItems, SPECTATOR_MODE_COUNT, "Spectator_Mode", 0);
@@ -78,7 +89,9 @@ static void OnlinePageCommand(HWND page, int id) {
       break;
     case IDC_ONL_DEFAULT: {
       SetNameColor(kDefaultNameColor);
-      ShowDefaultChatLines(page);
+      char lines[16];
+      TextFormat(lines, sizeof lines, "%d", DEFAULT_BUTTON_CHAT_LINES);
+      SetItemText(page, IDC_ONL_CHATLINES, lines);
       SetChecked(page, IDC_ONL_REPLAYSAVE, false);
       SetChecked(page, IDC_ONL_LOG, false);
       SetChecked(page, IDC_ONL_NETERRORDISP, false);
@@ -91,10 +104,12 @@ static bool ApplyOnlinePage(HWND page) {
   SaveConfigText(page, IDC_ONL_LOGINID, "Matchup_LoginID");
   SaveConfigText(page, IDC_ONL_PASSWORD, "Matchup_Password");
   SaveNameColor();
-  SaveNetworkCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
-  SaveNetworkCheck(page, IDC_ONL_LOG, "Log");
-  SaveNetworkCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
-  SaveChatLines(page);
+  SaveCheck(page, IDC_ONL_REPLAYSAVE, "ReplayAutoSave");
+  SaveCheck(page, IDC_ONL_LOG, "Log");
+  SaveCheck(page, IDC_ONL_NETERRORDISP, "NetErrorDisp");
+  char lines[TEXT_SIZE];
+  GetItemText(page, IDC_ONL_CHATLINES, lines, sizeof lines);
+  WriteGameIniInt(kNetwork, "ChatLines", ChatLinesToSave(lines));
   WriteConfigInt(kConfig, "Matchup_Mode", GetListSelection(page, IDC_ONL_MATCHUPMODE));
   WriteConfigInt(kConfig, "Matchup_Rule", GetListSelection(page, IDC_ONL_MATCHUPRULE));
   WriteConfigInt(kConfig, "Spectator_Mode", GetListSelection(page, IDC_ONL_SPECMODE));
