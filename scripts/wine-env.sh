@@ -81,6 +81,14 @@ wine_boot_prefix() {
     "$WINESERVER" -w
     touch "$dir/.zanto-ready"
   fi
+  # Wine draws the caption buttons (minimize, close) with glyphs of its Marlett
+  # font. This Wine does not load the fonts it ships in /usr/share/wine/fonts,
+  # so without the font in the prefix the buttons show as "0 1 r".
+  local fonts="$dir/drive_c/windows/Fonts"
+  if [ ! -f "$fonts/marlett.ttf" ] && [ -f /usr/share/wine/fonts/marlett.ttf ]; then
+    mkdir -p "$fonts"
+    cp /usr/share/wine/fonts/marlett.ttf "$fonts/"
+  fi
 }
 
 wine_start_display() {
