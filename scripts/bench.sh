@@ -12,7 +12,7 @@ if [ -z "${ZANTO_NETNS:-}" ]; then
   exec unshare -n env ZANTO_NETNS=1 bash -c 'ip link set lo up && exec bash "$0" "$@"' "$0" "$@"
 fi
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
-RUNS=${BENCH_RUNS:-9}
+RUNS=${BENCH_RUNS:-15}
 SIZE_LIMIT=153600
 RATIO_LIMIT=1.05
 fail=0
