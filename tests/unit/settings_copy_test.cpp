@@ -1,5 +1,5 @@
-// Saving settings through a copy: its name, how it starts, when copies go in place,
-// and which apply of the sheet's OK begins and ends the save.
+// Saving settings through a copy: its name, how it starts, and which apply of
+// the sheet's OK begins and ends the save.
 #include "core/settings_copy.h"
 
 #include <gtest/gtest.h>
@@ -32,21 +32,6 @@ TEST(CopyStart, OnlyAPlainFileOrNoneMayBeReplaced) {
   EXPECT_EQ(ChooseCopyStart(FILE_KIND_READ_ONLY), COPY_REFUSED);
   EXPECT_EQ(ChooseCopyStart(FILE_KIND_FOLDER), COPY_REFUSED);
   EXPECT_EQ(ChooseCopyStart(FILE_KIND_UNKNOWN), COPY_REFUSED);
-}
-
-TEST(BurstCanBePlaced, EveryFileWrittenOrNone) {
-  BurstFile files[2] = {};
-  EXPECT_TRUE(BurstCanBePlaced(files, 2));
-  files[0].written = true;
-  EXPECT_TRUE(BurstCanBePlaced(files, 2));
-  files[1].written = files[1].failed = true;
-  EXPECT_FALSE(BurstCanBePlaced(files, 2));
-}
-
-TEST(TryPlacementAgain, OnlyAFileInUseAndOnlyAFewTimes) {
-  EXPECT_TRUE(TryPlacementAgain(1, true));
-  EXPECT_FALSE(TryPlacementAgain(PLACEMENT_ATTEMPTS, true));
-  EXPECT_FALSE(TryPlacementAgain(1, false));
 }
 
 TEST(ApplyRole, FirstCreatedPageBeginsLastEnds) {
