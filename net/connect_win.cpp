@@ -49,11 +49,15 @@ void SaveRecentConnection(HWND combo, const char* address) {
   RecentList rewrite;
   ReadShownList(combo, &shown);
   int count = BuildRecentRewrite(&shown, address, CompareSystemNoCase, &rewrite);
+  // The list is saved whole or not at all. A failure goes unsaid: the join
+  // goes on, and the list is only a convenience.
+  BeginSettingsBurst();
   for (int n = 1; n <= count; ++n) {
     char key[16];
     FormatRecentKey(n, key, sizeof key);
     WriteConfigString(kRecentSection, key, rewrite.items[n - 1]);
   }
+  CommitSettingsBurst();
 }
 
 // The dialog opens at the top left of its owner's client area, not centred;
