@@ -30,6 +30,14 @@ void ComposeSettingsDir(bool perUserKnown, const char* perUser, const char* fall
   if (!ok && size > 0) out[0] = '\0';
 }
 
+bool ComposeGameIniPath(const char* settingsDir, char* out, size_t size) {
+  if (settingsDir[0] == '\0' || !TextFormat(out, size, "%sZanto.ini", settingsDir)) {
+    if (size > 0) out[0] = '\0';
+    return false;
+  }
+  return true;
+}
+
 void TerminateRegistryText(char* buf, size_t size, size_t got) {
   if (size == 0) return;
   if (got > size) got = size;
