@@ -20,5 +20,6 @@ bool ComposeGameIniPath(const char* settingsDir, char* out, size_t size);
 
 // Cuts a folder read from the registry: the value is used up to its first NUL
 // within the bytes received, and a text that fills the buffer without a NUL is
-// treated as missing (""). size is the buffer size, got the bytes received.
+// treated as missing (""). The text never ends in half a double-byte
+// character. size is the buffer size, got the bytes received.
 void TerminateRegistryText(char* buf, size_t size, size_t got);
