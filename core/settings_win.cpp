@@ -62,7 +62,7 @@ const char* GetSettingsDir() {
   return g_settingsDir;
 }
 
-bool GetGameIniPath(char* out) { return JoinPath(GetSettingsDir(), "Zanto.ini", out, MAX_PATH); }
+bool GetGameIniPath(char* out) { return ComposeGameIniPath(GetSettingsDir(), out, MAX_PATH); }
 
 bool GetConfigFilePath(char* out) {
   char module[MAX_PATH];
