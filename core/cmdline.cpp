@@ -5,6 +5,21 @@
 
 #include "core/text.h"
 
+static const char kMatchupSection[] = "m_portal";
+
+const SettingKey kMatchupKeys[MATCHUP_KEY_COUNT] = {
+    {CONFIG_FILE, kMatchupSection, "Matchup_LoginID", 0, ""},
+    {CONFIG_FILE, kMatchupSection, "Matchup_Password", 0, ""},
+    {CONFIG_FILE, kMatchupSection, "Matchup_Mode", 1, nullptr},
+    {CONFIG_FILE, kMatchupSection, "Matchup_Rule", 0, nullptr},
+    {CONFIG_FILE, kMatchupSection, "Spectator_Mode", 0, nullptr},
+    {CONFIG_FILE, kMatchupSection, "Spectator_Rule", 0, nullptr},
+    {CONFIG_FILE, kMatchupSection, "Matchup_Rate", 0, "3000"},
+    {CONFIG_FILE, kMatchupSection, "Matchup_Ping", 0, "5000"},
+    {CONFIG_FILE, kMatchupSection, "Spectator_Rate_Min", 0, "2000"},
+    {CONFIG_FILE, kMatchupSection, "Spectator_Rate_Max", 0, "4000"},
+};
+
 int MatchupFlags(int mode, int rule, int specMode, int specRule) {
   int flags = ((mode & 3) << 4) | ((rule & 1) << 3) | ((specMode & 3) << 1) | (specRule & 1);
   if ((flags & 0x30) == 0x10) flags |= 0x20;
