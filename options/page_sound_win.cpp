@@ -3,6 +3,7 @@
 #include "core/settings.h"
 #include "core/ui.h"
 #include "options/pages.h"
+#include "options/sound.h"
 #include "options/video.h"
 #include "res/resource.h"
 

@@ -215,11 +215,13 @@ static inline void QuickMessagesFirstRunDefaultAndSave() {
 }
 
 static inline void QuickMessagesLoadClearAndSave() {
-  PutIni("[NETWORK]\nShortCutMessage_F01=gg\nShortCutMessage_F03=よろしく!\nShortCutMessage_F08=最後\n");
+  PutIni("[NETWORK]\nShortCutMessage_F01=gg\nShortCutMessage_F03=よろしく!\nShortCutMessage_F05=五\n"
+         "ShortCutMessage_F08=最後\n");
   HWND page = OpenQuickMessages();
   CHECK_TEXT(ItemText(page, 2001), "gg");
   CHECK_TEXT(ItemText(page, 2002), "");
   CHECK_TEXT(ItemText(page, 2003), "よろしく!");
+  CHECK_TEXT(ItemText(page, 2005), "五");
   CHECK_TEXT(ItemText(page, 2008), "最後");
   // Only the default button acts; other commands, whatever their code, do nothing.
   SendCommand(page, 2001, EN_CHANGE);
@@ -326,6 +328,14 @@ static inline void VideoScreenModeAndPairs() {
   CHECK(Checked(page, IDC_VID_SHARP) && !Checked(page, IDC_VID_SOFT));
   Click(page, IDC_VID_SHARP);  // a second click keeps it selected
   CHECK(Checked(page, IDC_VID_SHARP) && !Checked(page, IDC_VID_SOFT));
+  // Every radio of the three plain pairs has its partner.
+  const int plainPairs[][2] = {{IDC_VID_DIRECT3D, IDC_VID_DIRECTDRAW}, {IDC_VID_DIRECTDRAW, IDC_VID_DIRECT3D},
+                               {IDC_VID_BG_DRAW, IDC_VID_BG_NONE},     {IDC_VID_BG_NONE, IDC_VID_BG_DRAW},
+                               {IDC_VID_SOFT, IDC_VID_SHARP},          {IDC_VID_SHARP, IDC_VID_SOFT}};
+  for (const auto& pair : plainPairs) {
+    SendCommand(page, pair[0], BN_CLICKED);
+    CHECK(Checked(page, pair[0]) && !Checked(page, pair[1]));
+  }
   // The notification code is not looked at.
   SendCommand(page, IDC_VID_DIRECT3D, BN_SETFOCUS);
   CHECK(Checked(page, IDC_VID_DIRECT3D) && !Checked(page, IDC_VID_DIRECTDRAW));
