@@ -6,7 +6,7 @@
 #include "core/ui.h"
 #include "options/about.h"
 #include "options/pages.h"
-#include "res/resource.h"
+#include "res/ids_about.h"
 
 static char g_fileDateText[FILE_DATE_SIZE];
 

@@ -5,7 +5,7 @@
 #include "options/pages.h"
 #include "options/sound.h"
 #include "options/video.h"
-#include "res/resource.h"
+#include "res/ids_sound.h"
 
 static void LoadSound(HWND page) {
   bool on = SoundOnFromStored(GetGameIniInt(kSystemSection, kSoundModeKey, 0));

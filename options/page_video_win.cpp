@@ -5,7 +5,7 @@
 #include "core/ui.h"
 #include "options/pages.h"
 #include "options/video.h"
-#include "res/resource.h"
+#include "res/ids_video.h"
 
 // The three plain pairs (Direct3D / DirectDraw, background, filter); the
 // screen mode pair also switches the position fields and is handled apart.

@@ -9,7 +9,8 @@
 #include "net/connect.h"
 #include "net/local_address.h"
 #include "options/sheet.h"
-#include "res/resource.h"
+#include "res/ids_connect.h"
+#include "res/ids_main.h"
 
 HINSTANCE g_instance;
 

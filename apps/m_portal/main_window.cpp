@@ -12,7 +12,8 @@
 #include "net/local_address.h"
 #include "net/ping.h"
 #include "options/sheet.h"
-#include "res/resource.h"
+#include "res/ids_connect.h"
+#include "res/ids_main.h"
 
 HINSTANCE g_instance;
 static HICON g_mainIcon;
