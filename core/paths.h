@@ -16,4 +16,4 @@ void ComposeSettingsDir(bool perUserKnown, const char* perUser, const char* fall
 // Cuts a folder read from the registry: the value is used up to its first NUL
 // within the bytes received, and a text that fills the buffer without a NUL is
 // treated as missing (""). size is the buffer size, got the bytes received.
-void TerminateRegistryText(char* buf, size_t size, size_t got);
+void TerminateRegistryText(size_t got, char* buf, size_t size);

@@ -72,7 +72,7 @@ static void OnInit(HWND wnd) {
   g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   g_trayIcon.uCallbackMessage = TRAY_CALLBACK;
   g_trayIcon.hIcon = g_mainIcon;
-  TextCopy(g_trayIcon.szTip, 64, kTitle);
+  TextCopy(kTitle, g_trayIcon.szTip, 64);
   g_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 }
 

@@ -9,7 +9,7 @@
 #include "core/text.h"
 
 static void ReadText(MatchupKey key, char* out, size_t size) {
-  TextCopy(out, size, GetSettingString(&kMatchupKeys[key]));
+  TextCopy(GetSettingString(&kMatchupKeys[key]), out, size);
 }
 
 static int ReadNumber(MatchupKey key) { return (int)GetSettingInt(&kMatchupKeys[key]); }
