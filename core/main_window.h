@@ -7,8 +7,9 @@
 
 extern HINSTANCE g_instance;
 
-// WM_COMMAND of the main window, by control id.
-void MainWindowCommand(HWND wnd, int id);
+// The messages that both programs' main windows handle alike: the commands
+// and the close box. True when msg was one of them.
+bool MainWindowMessage(HWND wnd, UINT msg, WPARAM wParam);
 
 void AfterStart(HWND wnd);
 void ExitMainWindow(HWND wnd);

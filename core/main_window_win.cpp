@@ -7,7 +7,7 @@
 #include "res/ids_connect.h"
 #include "res/ids_main.h"
 
-void MainWindowCommand(HWND wnd, int id) {
+static void MainWindowCommand(HWND wnd, int id) {
   switch (id) {
     case IDC_MAIN_OFFLINE:
       StartGame("SINGLE");
@@ -40,4 +40,16 @@ void MainWindowCommand(HWND wnd, int id) {
       ExitMainWindow(wnd);
       break;
   }
+}
+
+bool MainWindowMessage(HWND wnd, UINT msg, WPARAM wParam) {
+  if (msg == WM_COMMAND) {
+    MainWindowCommand(wnd, LOWORD(wParam));
+    return true;
+  }
+  if (msg == WM_CLOSE) {
+    ExitMainWindow(wnd);
+    return true;
+  }
+  return false;
 }

@@ -55,3 +55,11 @@ void CutAtCharBoundary(char* text, size_t maxBytes) {
 bool IsWhiteSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
 }
+
+const char* SkipSpaceAndSign(const char* text, bool* negative) {
+  const char* p = text;
+  while (IsWhiteSpace(*p)) ++p;
+  *negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  return p;
+}

@@ -22,3 +22,7 @@ void CutAtCharBoundary(char* text, size_t maxBytes);
 
 // True for the single-byte white space that C's isspace knows (space, tab, CR, LF, VT, FF).
 bool IsWhiteSpace(char c);
+
+// The start of a number as strtol reads it: past leading white space and an
+// optional sign; *negative tells whether the sign was a minus.
+const char* SkipSpaceAndSign(const char* text, bool* negative);

@@ -25,13 +25,8 @@ static int HexDigitValue(char c) {
 // Digits are consumed without a copy into a working field, so a stored value
 // of any length (padded with spaces or zeros by hand) still gives its colour.
 unsigned ParseHex32(const char* text) {
-  const char* p = text;
-  while (IsWhiteSpace(*p)) ++p;
-  bool negative = false;
-  if (*p == '+' || *p == '-') {
-    negative = *p == '-';
-    ++p;
-  }
+  bool negative;
+  const char* p = SkipSpaceAndSign(text, &negative);
   if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && HexDigitValue(p[2]) >= 0) p += 2;
   unsigned value = 0;
   bool overflow = false;

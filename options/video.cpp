@@ -23,13 +23,8 @@ int ResolutionIndexFromStored(unsigned stored) {
 }
 
 int ParsePosition(const char* text) {
-  const char* p = text;
-  while (IsWhiteSpace(*p)) ++p;
-  bool negative = false;
-  if (*p == '+' || *p == '-') {
-    negative = *p == '-';
-    ++p;
-  }
+  bool negative;
+  const char* p = SkipSpaceAndSign(text, &negative);
   if (*p < '0' || *p > '9') return 0;
   // Gathered as a magnitude with room for -2147483648; anything larger is
   // not a position the game could use, and wrapping would move the window

@@ -16,18 +16,13 @@ void ExitMainWindow(HWND wnd) { EndDialog(wnd, 0); }
 
 INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   static HICON icon;
+  if (MainWindowMessage(wnd, msg, wParam)) return TRUE;
   switch (msg) {
     case WM_INITDIALOG:
       SetWindowTextA(wnd, kTitle);
       icon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
       SendMessageA(wnd, WM_SETICON, ICON_SMALL, (LPARAM)icon);
       SetItemText(wnd, IDC_MAIN_ADDRESS, GetLocalAddressText());
-      return TRUE;
-    case WM_COMMAND:
-      MainWindowCommand(wnd, LOWORD(wParam));
-      return TRUE;
-    case WM_CLOSE:
-      ExitMainWindow(wnd);
       return TRUE;
     case WM_DESTROY:
       DestroyIcon(icon);

@@ -77,15 +77,10 @@ static void OnInit(HWND wnd) {
 }
 
 INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (MainWindowMessage(wnd, msg, wParam)) return TRUE;
   switch (msg) {
     case WM_INITDIALOG:
       OnInit(wnd);
-      return TRUE;
-    case WM_COMMAND:
-      MainWindowCommand(wnd, LOWORD(wParam));
-      return TRUE;
-    case WM_CLOSE:
-      ExitMainWindow(wnd);
       return TRUE;
     case WM_SYSCOMMAND:
       if (wParam == SC_MINIMIZE) {
