@@ -3,20 +3,30 @@
 #pragma once
 #include <stddef.h>
 
+#include "core/setting_key.h"
+
 enum { CMDLINE_SIZE = 512, PATH_SIZE = 260 };
 
-// Matchup preferences as stored in [m_portal]; the texts are used as stored.
+// Section [m_portal] of the configuration file: the login data and matchup
+// preferences that m_portal's Online page writes and every start reads anew.
+enum MatchupKey {
+  MATCHUP_LOGIN_ID, MATCHUP_PASSWORD, MATCHUP_MODE, MATCHUP_RULE, SPECTATOR_MODE, SPECTATOR_RULE,
+  MATCHUP_RATE, MATCHUP_PING, SPECTATOR_RATE_MIN, SPECTATOR_RATE_MAX, MATCHUP_KEY_COUNT
+};
+extern const SettingKey kMatchupKeys[MATCHUP_KEY_COUNT];
+
+// Matchup preferences as read from kMatchupKeys; the texts are used as stored.
 struct MatchupSettings {
-  int mode;       // Matchup_Mode, default 1
-  int rule;       // Matchup_Rule, default 0
-  int specMode;   // Spectator_Mode, default 0
-  int specRule;   // Spectator_Rule, default 0
+  int mode;
+  int rule;
+  int specMode;
+  int specRule;
   char loginId[256];
   char password[256];
-  char ping[256];     // Matchup_Ping, default "5000"
-  char rate[256];     // Matchup_Rate, default "3000"
-  char rateMin[256];  // Spectator_Rate_Min, default "2000"
-  char rateMax[256];  // Spectator_Rate_Max, default "4000"
+  char ping[256];
+  char rate[256];
+  char rateMin[256];
+  char rateMax[256];
 };
 
 // Bits 4-5 matchup mode (1 raised to 3), bit 3 rule, bits 1-2 spectator mode, bit 0 spectator rule.

@@ -5,13 +5,13 @@
 #include "core/text.h"
 
 bool DeriveConfigPath(const char* upperModulePath, char* out, size_t size) {
-  if (!TextCopy(out, size, upperModulePath)) return false;
+  if (!TextCopy(upperModulePath, out, size)) return false;
   char* ext = strstr(out, ".EXE");
   if (ext != nullptr) {
     memcpy(ext, ".CFG", 5);
     return true;
   }
-  if (!TextAppend(out, size, ".CFG")) {
+  if (!TextAppend(".CFG", out, size)) {
     out[0] = '\0';
     return false;
   }
@@ -24,7 +24,7 @@ void ComposeSettingsDir(bool perUserKnown, const char* perUser, const char* fall
   if (perUserKnown)
     ok = TextFormat(out, size, "%s\\Korvel\\Zanto\\", perUser);
   else if (fallback[0] == '\0')
-    ok = TextCopy(out, size, "");
+    ok = TextCopy("", out, size);
   else
     ok = TextFormat(out, size, "%s%s", fallback, fallbackTail);
   if (!ok && size > 0) out[0] = '\0';
@@ -38,7 +38,7 @@ bool ComposeGameIniPath(const char* settingsDir, char* out, size_t size) {
   return true;
 }
 
-void TerminateRegistryText(char* buf, size_t size, size_t got) {
+void TerminateRegistryText(size_t got, char* buf, size_t size) {
   if (size == 0) return;
   if (got > size) got = size;
   if (memchr(buf, '\0', got) == nullptr) {

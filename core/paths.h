@@ -22,4 +22,4 @@ bool ComposeGameIniPath(const char* settingsDir, char* out, size_t size);
 // within the bytes received, and a text that fills the buffer without a NUL is
 // treated as missing (""). The text never ends in half a double-byte
 // character. size is the buffer size, got the bytes received.
-void TerminateRegistryText(char* buf, size_t size, size_t got);
+void TerminateRegistryText(size_t got, char* buf, size_t size);

@@ -24,7 +24,7 @@ static const char* ReadFolder(char* buf, const char* keyName, const char* valueN
   }
   DWORD size = MAX_PATH;
   if (RegQueryValueExA(key, valueName, nullptr, nullptr, (BYTE*)buf, &size) == ERROR_SUCCESS)
-    TerminateRegistryText(buf, MAX_PATH, size);
+    TerminateRegistryText(size, buf, MAX_PATH);
   else
     buf[0] = '\0';
   RegCloseKey(key);
@@ -81,7 +81,7 @@ static const char* ReadString(const char* path, const char* section, const char*
                               const char* def, char* result) {
   memset(result, 0, 256);
   if (path == nullptr) {
-    TextCopy(result, 256, def);
+    TextCopy(def, result, 256);
   } else {
     GetPrivateProfileStringA(section, key, def, result, 256, path);
   }
@@ -93,7 +93,7 @@ static const char* ReadString(const char* path, const char* section, const char*
 // Creates the settings folder and its parents (the game may never have run).
 static void CreateFolderTree(const char* folder) {
   char path[MAX_PATH];
-  if (!TextCopy(path, sizeof path, folder)) return;
+  if (!TextCopy(folder, path, sizeof path)) return;
   for (char* p = path; *p != '\0'; ++p) {
     if (IsLeadByte932((unsigned char)*p) && p[1] != '\0') {
       ++p;
@@ -120,7 +120,7 @@ static bool RoomToRewrite(const char* path, const char* section, const char* key
   if (!GetFileAttributesExA(path, GetFileExInfoStandard, &info)) return true;  // no file: nothing to lose
   if ((info.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return true;   // the write fails by itself
   char folder[MAX_PATH];
-  if (!TextCopy(folder, sizeof folder, path)) return true;
+  if (!TextCopy(path, folder, sizeof folder)) return true;
   char* lastSeparator = nullptr;
   for (char* p = folder; *p != '\0'; ++p) {
     if (IsLeadByte932((unsigned char)*p) && p[1] != '\0') {
@@ -180,7 +180,7 @@ static bool AccessPath(int file, char* out) {
   if (!ok) return false;
   RemoveLeftoverCopy(file, out);
   const BurstFile* f = &g_burst[file];
-  if (g_burstActive && f->written && !f->failed) TextCopy(out, MAX_PATH, f->copy);
+  if (g_burstActive && f->written && !f->failed) TextCopy(f->copy, out, MAX_PATH);
   return true;
 }
 
@@ -199,7 +199,7 @@ static SettingsFileKind KindOfFile(const char* path) {
 // run, so the settings folder is made when the file is not there yet.
 static void StartCopy(BurstFile* f, const char* path, bool settingsFolder) {
   f->written = true;
-  if (!TextCopy(f->path, sizeof f->path, path) || !SettingsCopyPath(path, kSettingsCopyTag, f->copy, sizeof f->copy)) {
+  if (!TextCopy(path, f->path, sizeof f->path) || !SettingsCopyPath(path, kSettingsCopyTag, f->copy, sizeof f->copy)) {
     f->failed = true;
     return;
   }

@@ -2,8 +2,8 @@
 // failure in one message box; none waits for the child.
 #pragma once
 
-void StartGame(const char* mode);        // "SINGLE", "S_MULTI1" (launcher: also "D_HOST", "D_JOIN %s")
-void StartDirectGame(const char* arg);   // m_portal: "D_HOST" or "D_JOIN %s"
+void StartGame(const char* mode);        // "SINGLE", "S_MULTI1"
+void StartDirectGame(const char* arg);   // "D_HOST" or "D_JOIN %s" (launcher: as StartGame)
 void StartLobby();
 void StartUpdater();
 

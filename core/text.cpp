@@ -8,7 +8,7 @@ bool IsLeadByte932(unsigned char c) {
   return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
 }
 
-bool TextCopy(char* dst, size_t size, const char* src) {
+bool TextCopy(const char* src, char* dst, size_t size) {
   if (size == 0) return false;
   size_t n = strlen(src);
   if (n >= size) {
@@ -19,7 +19,7 @@ bool TextCopy(char* dst, size_t size, const char* src) {
   return true;
 }
 
-bool TextAppend(char* dst, size_t size, const char* src) {
+bool TextAppend(const char* src, char* dst, size_t size) {
   size_t have = strnlen(dst, size);
   if (have >= size) return false;
   size_t n = strlen(src);
@@ -54,4 +54,12 @@ void CutAtCharBoundary(char* text, size_t maxBytes) {
 
 bool IsWhiteSpace(char c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
+
+const char* SkipSpaceAndSign(const char* text, bool* negative) {
+  const char* p = text;
+  while (IsWhiteSpace(*p)) ++p;
+  *negative = *p == '-';
+  if (*p == '+' || *p == '-') ++p;
+  return p;
 }

@@ -17,7 +17,7 @@ static void FormatDotted(uint32_t a, const char* tail, char* out, size_t size) {
 void ChooseLocalAddressText(const uint32_t* addresses, int count, bool linkLocalIsPrivate,
                             char* out, size_t size) {
   if (count <= 0) {
-    TextCopy(out, size, "(unknown)");
+    TextCopy("(unknown)", out, size);
     return;
   }
   for (int i = 0; i < count; ++i) {

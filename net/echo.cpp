@@ -24,7 +24,7 @@ uint16_t InetChecksum(const void* data, int length) {
   return (uint16_t)~sum;
 }
 
-void BuildEchoRequest(unsigned char* request, uint16_t id, uint16_t seq, uint32_t sendTime) {
+void BuildEchoRequest(uint16_t id, uint16_t seq, uint32_t sendTime, unsigned char* request) {
   request[0] = 8;
   request[1] = 0;
   WriteLe16(request + 2, 0);

@@ -20,7 +20,7 @@ uint16_t InetChecksum(const void* data, int length);
 
 // Type 8, code 0, identifier, sequence number, byte 8 zero, the send time at
 // offset 9 and the pattern 0x20..0x3F, then the checksum over all 45 bytes.
-void BuildEchoRequest(unsigned char* request, uint16_t id, uint16_t seq, uint32_t sendTime);
+void BuildEchoRequest(uint16_t id, uint16_t seq, uint32_t sendTime, unsigned char* request);
 
 // True when datagram (IPv4 header, then ICMP) is the echo reply (type 0) that
 // carries id and seq. The ICMP message is found by the header's own length,

@@ -42,7 +42,7 @@ void ResetPingSocketApi() {
 int SendEchoRequest(SOCKET s, const struct sockaddr_in* to) {
   uint16_t id = (uint16_t)EchoIdCounter++;
   uint16_t seq = (uint16_t)EchoSeqCounter++;
-  BuildEchoRequest(EchoRequest, id, seq, g_pingApi.tick());
+  BuildEchoRequest(id, seq, g_pingApi.tick(), EchoRequest);
   return g_pingApi.sendTo(s, (const char*)EchoRequest, ECHO_REQUEST_SIZE, (const struct sockaddr*)to,
                           sizeof *to);
 }
@@ -54,7 +54,7 @@ int WaitEchoReply(SOCKET s, int timeoutMs) {
   return g_pingApi.waitReadable(s, &timeout);
 }
 
-int RecvEchoReply(SOCKET s, struct sockaddr_in* from, uint16_t id, uint16_t seq, uint32_t* sendTime) {
+int RecvEchoReply(SOCKET s, uint16_t id, uint16_t seq, struct sockaddr_in* from, uint32_t* sendTime) {
   unsigned char datagram[ECHO_RECEIVE_SIZE];
   int fromLength = sizeof *from;
   int got = g_pingApi.recvFrom(s, (char*)datagram, sizeof datagram, (struct sockaddr*)from, &fromLength);
@@ -103,7 +103,7 @@ int PingServer() {
     }
     struct sockaddr_in from;
     uint32_t sendTime = 0;
-    int got = RecvEchoReply(s, &from, id, seq, &sendTime);
+    int got = RecvEchoReply(s, id, seq, &from, &sendTime);
     if (got == ECHO_RECV_FAILED) {
       result = PING_ERR_RECV;
       break;

@@ -28,4 +28,4 @@ extern const char GameServerAddress[];
 int SendEchoRequest(SOCKET s, const struct sockaddr_in* to);
 int WaitEchoReply(SOCKET s, int timeoutMs);
 enum { ECHO_OTHER = 0, ECHO_MATCHED = 1, ECHO_RECV_FAILED = -1 };
-int RecvEchoReply(SOCKET s, struct sockaddr_in* from, uint16_t id, uint16_t seq, uint32_t* sendTime);
+int RecvEchoReply(SOCKET s, uint16_t id, uint16_t seq, struct sockaddr_in* from, uint32_t* sendTime);

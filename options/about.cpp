@@ -8,7 +8,7 @@ const char kNoFileDate[] = "----/--/--";
 const char kVersionUnknown[] = "取得に失敗しました";
 
 void FormatFileDate(int year, int month, int day, char* out, size_t size) {
-  if (!TextFormat(out, size, "%04d/%02d/%02d", year, month, day)) TextCopy(out, size, kNoFileDate);
+  if (!TextFormat(out, size, "%04d/%02d/%02d", year, month, day)) TextCopy(kNoFileDate, out, size);
 }
 
 bool ExtractVersion(const char* title, const char* mark, bool cutAtSpace, char* out, size_t size) {

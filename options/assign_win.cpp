@@ -6,7 +6,7 @@
 #include "core/ui.h"
 #include "options/bindings.h"
 #include "options/controller.h"
-#include "res/resource.h"
+#include "res/ids_assign.h"
 
 enum { POLL_PERIOD_MS = 200 };
 

@@ -90,11 +90,11 @@ const char* GetBindingLabel(int player, int action, bool pad) {
   static char label[BINDING_LABEL_SIZE];
   int value = GetBinding(player, action, pad);
   if (pad && action >= 0 && action < PAD_ACTION_FIRST) {
-    TextCopy(label, sizeof label, "***");
+    TextCopy("***", label, sizeof label);
   } else if (pad) {
     TextFormat(label, sizeof label, "KEY %d", value);
   } else {
-    TextCopy(label, sizeof label, KeyLabel(value));
+    TextCopy(KeyLabel(value), label, sizeof label);
   }
   return label;
 }
@@ -151,7 +151,7 @@ static void AddClash(ClashList* list, int playerA, int actionA, int playerB, int
   char line[128];
   TextFormat(line, sizeof line, "P%d %s - P%d %s (%s)\n", playerA + 1, ActionNames[actionA], playerB + 1,
              ActionNames[actionB], KeyLabel(code));
-  TextAppend(list->text, sizeof list->text, line);
+  TextAppend(line, list->text, sizeof list->text);
 }
 
 static void FindKeyboardClashes(const KeyBindings* t, ClashList* list) {
@@ -170,7 +170,7 @@ static void FindKeyboardClashes(const KeyBindings* t, ClashList* list) {
       if (t->keyboard[1][i] == t->keyboard[0][j]) AddClash(list, 0, j, 1, i, t->keyboard[1][i]);
     }
   }
-  if (list->count > LISTED_CLASHES) TextAppend(list->text, sizeof list->text, "...");
+  if (list->count > LISTED_CLASHES) TextAppend("...", list->text, sizeof list->text);
 }
 
 // The first pair of one player's controller actions on the same button, as one line.
@@ -202,8 +202,8 @@ bool FindDuplicateBindings(const KeyBindings* table, const DeviceStates* states,
   // The whole message always fits here; a caller's smaller buffer gets as
   // much of it as fits, cut at a character boundary.
   char message[sizeof kDuplicateHeading + DUPLICATE_LIST_SIZE];
-  TextCopy(message, sizeof message, kDuplicateHeading);
-  TextAppend(message, sizeof message, list.text);
+  TextCopy(kDuplicateHeading, message, sizeof message);
+  TextAppend(list.text, message, sizeof message);
   if (size == 0) return true;
   size_t n = strlen(message);
   if (n > size - 1) n = size - 1;

@@ -8,10 +8,6 @@
 unsigned NameColor();
 void SetNameColor(unsigned color);
 
-// "Matchup_Color" of [NETWORK] in Zanto.ini, read into NameColor and written from it.
-void LoadNameColor();
-void SaveNameColor();
-
 // Opens the colour chooser over owner, starting from NameColor with the sixteen
 // custom colours of the configuration file. A confirmed colour becomes
 // NameColor and the custom colours are stored at once; a cancel changes

@@ -16,16 +16,6 @@ unsigned NameColor() { return g_nameColor; }
 
 void SetNameColor(unsigned color) { g_nameColor = color & 0x00FFFFFFu; }
 
-void LoadNameColor() {
-  SetNameColor(NameColorFromText(GetGameIniString("NETWORK", "Matchup_Color", "0x00404040")));
-}
-
-void SaveNameColor() {
-  char text[NAME_COLOR_TEXT_SIZE];
-  FormatNameColor(g_nameColor, text, sizeof text);
-  WriteGameIniString("NETWORK", "Matchup_Color", text);
-}
-
 // The library stays loaded for the rest of the run once it was needed.
 static bool LoadColorChooser() {
   if (g_chooseColor != nullptr && g_commDlgExtendedError != nullptr) return true;

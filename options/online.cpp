@@ -2,6 +2,19 @@
 
 #include "core/text.h"
 
+static const char kNetworkSection[] = "NETWORK";
+
+const SettingKey kNetworkKeys[NETWORK_KEY_COUNT] = {
+    {GAME_INI, kNetworkSection, "Matchup_HandleName", 0, ""},
+    {GAME_INI, kNetworkSection, "HandleSave", 0, nullptr},
+    {GAME_INI, kNetworkSection, "Spectator", 0, nullptr},
+    {GAME_INI, kNetworkSection, "ReplayAutoSave", 0, nullptr},
+    {GAME_INI, kNetworkSection, "Log", 0, nullptr},
+    {GAME_INI, kNetworkSection, "NetErrorDisp", 0, nullptr},
+    {GAME_INI, kNetworkSection, "ChatLines", DEFAULT_CHAT_LINES, nullptr},
+    {GAME_INI, kNetworkSection, "Matchup_Color", 0, "0x00404040"},
+};
+
 static int HexDigitValue(char c) {
   if (c >= '0' && c <= '9') return c - '0';
   if (c >= 'a' && c <= 'f') return c - 'a' + 10;
@@ -12,13 +25,8 @@ static int HexDigitValue(char c) {
 // Digits are consumed without a copy into a working field, so a stored value
 // of any length (padded with spaces or zeros by hand) still gives its colour.
 unsigned ParseHex32(const char* text) {
-  const char* p = text;
-  while (IsWhiteSpace(*p)) ++p;
-  bool negative = false;
-  if (*p == '+' || *p == '-') {
-    negative = *p == '-';
-    ++p;
-  }
+  bool negative;
+  const char* p = SkipSpaceAndSign(text, &negative);
   if (p[0] == '0' && (p[1] == 'x' || p[1] == 'X') && HexDigitValue(p[2]) >= 0) p += 2;
   unsigned value = 0;
   bool overflow = false;

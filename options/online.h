@@ -3,6 +3,8 @@
 #pragma once
 #include <stddef.h>
 
+#include "core/setting_key.h"
+
 // Dark grey: a missing or unusable stored colour, and what the default button sets.
 static const unsigned kDefaultNameColor = 0x00404040u;
 // White: a custom colour of the chooser that was never stored.
@@ -15,6 +17,15 @@ enum {
   CUSTOM_COLOR_COUNT = 16,
   CUSTOM_COLOR_KEY_SIZE = 16,
 };
+
+// The keys of section NETWORK of Zanto.ini that the Online pages edit; the
+// game reads them when it starts. The handle name, "remember the ID" and
+// spectator mode are launcher's own.
+enum NetworkKey {
+  NET_HANDLE_NAME, NET_HANDLE_SAVE, NET_SPECTATOR, NET_REPLAY_AUTO_SAVE, NET_LOG, NET_ERROR_DISP,
+  NET_CHAT_LINES, NET_NAME_COLOR, NETWORK_KEY_COUNT
+};
+extern const SettingKey kNetworkKeys[NETWORK_KEY_COUNT];
 
 // Base-16 conversion as the C library's strtoul does it for a 32-bit unsigned
 // long: leading white space, an optional sign (minus negates modulo 2^32), an

@@ -6,7 +6,7 @@
 #include "core/ui.h"
 #include "options/about.h"
 #include "options/pages.h"
-#include "res/resource.h"
+#include "res/ids_about.h"
 
 static char g_fileDateText[FILE_DATE_SIZE];
 
@@ -14,7 +14,7 @@ const char* GetFileDateText(const char* path) {
   WIN32_FIND_DATAA found;
   HANDLE search = FindFirstFileA(path, &found);
   if (search == INVALID_HANDLE_VALUE) {
-    TextCopy(g_fileDateText, sizeof g_fileDateText, kNoFileDate);
+    TextCopy(kNoFileDate, g_fileDateText, sizeof g_fileDateText);
     return g_fileDateText;
   }
   FindClose(search);
@@ -23,7 +23,7 @@ const char* GetFileDateText(const char* path) {
   // A time the platform cannot convert would otherwise show whatever the
   // fields happened to hold.
   if (!FileTimeToLocalFileTime(&found.ftLastWriteTime, &local) || !FileTimeToSystemTime(&local, &date)) {
-    TextCopy(g_fileDateText, sizeof g_fileDateText, kNoFileDate);
+    TextCopy(kNoFileDate, g_fileDateText, sizeof g_fileDateText);
     return g_fileDateText;
   }
   FormatFileDate(date.wYear, date.wMonth, date.wDay, g_fileDateText, sizeof g_fileDateText);

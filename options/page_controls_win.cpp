@@ -9,7 +9,7 @@
 #include "options/bindings.h"
 #include "options/controller.h"
 #include "options/pages.h"
-#include "res/resource.h"
+#include "res/ids_controls.h"
 
 static const int kBindingButtons[PLAYER_COUNT][ACTION_COUNT] = {
     {IDC_CTL_P1_UP, IDC_CTL_P1_DOWN, IDC_CTL_P1_LEFT, IDC_CTL_P1_RIGHT, IDC_CTL_P1_PAUSE, IDC_CTL_P1_ROTL,

@@ -4,7 +4,7 @@
 #include "core/settings.h"
 #include "options/pages.h"
 #include "options/shell.h"
-#include "res/resource.h"
+#include "res/ids_folder.h"
 
 static void FolderCommand(HWND page, int id) {
   switch (id) {

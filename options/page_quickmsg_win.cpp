@@ -3,7 +3,10 @@
 #include "core/ui.h"
 #include "options/pages.h"
 #include "options/quickmsg.h"
-#include "res/resource.h"
+#include "res/ids_quickmsg.h"
+
+// The edit of function key n (1 to 8).
+static int QuickMessageEditId(int n) { return IDC_QMSG_F1 - 1 + n; }
 
 static void LoadQuickMessages(HWND page) {
   for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n) {

@@ -3,8 +3,9 @@
 #include "core/settings.h"
 #include "core/ui.h"
 #include "options/pages.h"
+#include "options/sound.h"
 #include "options/video.h"
-#include "res/resource.h"
+#include "res/ids_sound.h"
 
 static void LoadSound(HWND page) {
   bool on = SoundOnFromStored(GetGameIniInt(kSystemSection, kSoundModeKey, 0));

@@ -5,7 +5,21 @@
 #include "core/ui.h"
 #include "options/pages.h"
 #include "options/video.h"
-#include "res/resource.h"
+#include "res/ids_video.h"
+
+// The three plain pairs (Direct3D / DirectDraw, background, filter); the
+// screen mode pair also switches the position fields and is handled apart.
+static const int kRadioPairs[][2] = {
+    {IDC_VID_DIRECT3D, IDC_VID_DIRECTDRAW}, {IDC_VID_BG_DRAW, IDC_VID_BG_NONE}, {IDC_VID_SHARP, IDC_VID_SOFT}};
+
+// The other radio of id's plain pair, or 0 when id is not in one.
+static int RadioPartner(int id) {
+  for (const auto& pair : kRadioPairs) {
+    if (pair[0] == id) return pair[1];
+    if (pair[1] == id) return pair[0];
+  }
+  return 0;
+}
 
 static void SetPair(HWND page, int first, int second, bool firstOn) {
   SetChecked(page, first, firstOn);
@@ -53,7 +67,7 @@ static void LoadVideo(HWND page) {
 }
 
 static void VideoCommand(HWND page, int id) {
-  int partner = VideoRadioPartner(id);
+  int partner = RadioPartner(id);
   if (partner != 0) {
     SetChecked(page, partner, false);
     SetChecked(page, id, true);

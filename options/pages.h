@@ -1,5 +1,6 @@
-// The seven pages' handlers, in page order. Pages that differ between the two
-// programs are defined in apps/<program>/, the others in options/.
+// The seven pages' handlers, in page order, each defined in its page file in
+// options/. What the Online page holds differs between the two programs and
+// is each program's table of fields (options/page_online.h).
 #pragma once
 #include "options/sheet.h"
 

@@ -1,7 +1,6 @@
 #include "options/quickmsg.h"
 
 #include "core/text.h"
-#include "res/ids_quickmsg.h"
 
 const char kQuickMessageSection[] = "NETWORK";
 
@@ -17,5 +16,3 @@ bool QuickMessageKey(int n, char* out, size_t size) {
   }
   return TextFormat(out, size, "ShortCutMessage_F%02d", n);
 }
-
-int QuickMessageEditId(int n) { return IDC_QMSG_F1 - 1 + n; }

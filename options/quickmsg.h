@@ -16,6 +16,3 @@ extern const char* const DefaultQuickMessages[QUICK_MESSAGE_COUNT];
 // The key of function key n (1 to 8): "ShortCutMessage_F01" and so on.
 // False (out empty) when n is outside 1 to 8 or the key does not fit.
 bool QuickMessageKey(int n, char* out, size_t size);
-
-// The edit of function key n (1 to 8).
-int QuickMessageEditId(int n);

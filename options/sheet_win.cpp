@@ -11,7 +11,7 @@
 #include "core/ui.h"
 #include "options/apply_order.h"
 #include "options/pages.h"
-#include "res/resource.h"
+#include "res/ids_sheet.h"
 
 const PageHandlers* const kPageHandlers[PAGE_COUNT] = {
     &kControlsPage, &kOnlinePage, &kQuickMessagePage, &kVideoPage,

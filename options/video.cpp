@@ -1,10 +1,8 @@
 #include "options/video.h"
 
 #include "core/text.h"
-#include "res/ids_video.h"
 
 const char kSystemSection[] = "SYSTEM";
-const char kSoundModeKey[] = "SoundMode";
 
 const Resolution kResolutions[RESOLUTION_COUNT] = {
     {320, 200},  {320, 240},  {400, 300},   {480, 360},   {512, 384},
@@ -25,13 +23,8 @@ int ResolutionIndexFromStored(unsigned stored) {
 }
 
 int ParsePosition(const char* text) {
-  const char* p = text;
-  while (IsWhiteSpace(*p)) ++p;
-  bool negative = false;
-  if (*p == '+' || *p == '-') {
-    negative = *p == '-';
-    ++p;
-  }
+  bool negative;
+  const char* p = SkipSpaceAndSign(text, &negative);
   if (*p < '0' || *p > '9') return 0;
   // Gathered as a magnitude with room for -2147483648; anything larger is
   // not a position the game could use, and wrapping would move the window
@@ -86,19 +79,3 @@ void VideoToStore(const VideoSettings* s, IniInt out[VIDEO_KEY_COUNT]) {
   };
   for (int i = 0; i < VIDEO_KEY_COUNT; ++i) out[i] = order[i];
 }
-
-int VideoRadioPartner(int id) {
-  switch (id) {
-    case IDC_VID_DIRECT3D: return IDC_VID_DIRECTDRAW;
-    case IDC_VID_DIRECTDRAW: return IDC_VID_DIRECT3D;
-    case IDC_VID_BG_DRAW: return IDC_VID_BG_NONE;
-    case IDC_VID_BG_NONE: return IDC_VID_BG_DRAW;
-    case IDC_VID_SHARP: return IDC_VID_SOFT;
-    case IDC_VID_SOFT: return IDC_VID_SHARP;
-  }
-  return 0;
-}
-
-bool SoundOnFromStored(unsigned stored) { return stored == 0; }
-
-int SoundModeToStore(bool on) { return on ? 0 : 1; }

@@ -1,9 +1,9 @@
-// Video and sound settings of the game (Zanto.ini [SYSTEM]): what the pages
-// show for the stored values, and what they store for what the player chose.
+// Video settings of the game (Zanto.ini [SYSTEM]): what the page shows for
+// the stored values, and what it stores for what the player chose.
 #pragma once
 #include <stddef.h>
 
-extern const char kSystemSection[];  // "SYSTEM"
+extern const char kSystemSection[];  // "SYSTEM", the video and the sound settings
 
 // The resolution list. The game stores the position in this list, not the
 // size, so the order is part of the file's format.
@@ -62,12 +62,3 @@ void ApplyVideoDefaults(VideoSettings* s);
 // The keys and values that the page writes, in the order it writes them;
 // flags as 0 or 1.
 void VideoToStore(const VideoSettings* s, IniInt out[VIDEO_KEY_COUNT]);
-
-// The partner of a radio of the video page's three plain pairs (Direct3D /
-// DirectDraw, background, filter), or 0 when id is not one of them.
-int VideoRadioPartner(int id);
-
-// Sound page: SoundMode 0 is music and effects on, anything else off.
-extern const char kSoundModeKey[];  // "SoundMode"
-bool SoundOnFromStored(unsigned stored);
-int SoundModeToStore(bool on);

@@ -1,4 +1,7 @@
-// Resource ids of both programs, one header per dialog.
+// Resource ids of both programs, one header per dialog. The resource scripts
+// and the tests include them all; a program file includes only the header of
+// its own dialog, so that an id of another dialog (the numbers repeat across
+// dialogs) does not compile there.
 #pragma once
 #include "ids_main.h"
 #include "ids_connect.h"

@@ -1,5 +1,6 @@
 #pragma once
 #include <windows.h>
 
-extern HINSTANCE g_instance;
+#include "core/main_window.h"
+
 INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);

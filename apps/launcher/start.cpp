@@ -15,5 +15,6 @@ static void ShellStart(const char* name, const char* params) {
 }
 
 void StartGame(const char* mode) { ShellStart("Zanto.exe", mode); }
+void StartDirectGame(const char* arg) { ShellStart("Zanto.exe", arg); }
 void StartLobby() { ShellStart("Lobby.exe", "Zanto_ExecFromLauncher"); }
 void StartUpdater() { ShellStart("Updater.exe", "/result"); }

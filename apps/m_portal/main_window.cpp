@@ -1,18 +1,16 @@
-// m_portal's main window: starts, the tray icon, the handover target and the exit question.
+// m_portal's main window: the tray icon it withdraws into after a start, the
+// handover target and the exit question. Its commands are core/main_window_win.cpp.
 #include <windows.h>
 #include "core/shell32.h"
 
 #include "apps/m_portal/main_window.h"
 #include "core/edition.h"
 #include "core/latency_text.h"
-#include "core/start.h"
 #include "core/text.h"
 #include "core/ui.h"
-#include "net/connect.h"
 #include "net/local_address.h"
 #include "net/ping.h"
-#include "options/sheet.h"
-#include "res/resource.h"
+#include "res/ids_main.h"
 
 HINSTANCE g_instance;
 static HICON g_mainIcon;
@@ -46,51 +44,16 @@ int ShowTrayMenu(HWND wnd) {
   return 0;
 }
 
-static void AfterStart(HWND wnd) {
+void AfterStart(HWND wnd) {
   if (g_inTray == 0) HideToTray(wnd);
 }
 
-static void ConfirmExit(HWND wnd) {
+void ExitMainWindow(HWND wnd) {
   int answer = ShowMessage(nullptr, "終了した場合、Zantoとロビーが終了されます。\n本当に終了しますか？",
                            MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2 | MB_SETFOREGROUND);
   if (answer != IDYES) return;
   RemoveTrayIcon();
   EndDialog(wnd, 0);
-}
-
-static void OnCommand(HWND wnd, int id) {
-  switch (id) {
-    case IDC_MAIN_OFFLINE:
-      StartGame("SINGLE");
-      AfterStart(wnd);
-      break;
-    case IDC_MAIN_ONLINE:
-      StartGame("S_MULTI1");
-      AfterStart(wnd);
-      break;
-    case IDC_MAIN_JOIN:
-      if (DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_CONNECT), wnd, ConnectDlgProc, 0) == 1) {
-        char arg[256];
-        TextFormat(arg, sizeof arg, "D_JOIN %s", g_connectAddress);
-        StartDirectGame(arg);
-        AfterStart(wnd);
-      }
-      break;
-    case IDC_MAIN_HOST:
-      StartDirectGame("D_HOST");
-      AfterStart(wnd);
-      break;
-    case IDC_MAIN_LOBBY:
-      StartLobby();
-      AfterStart(wnd);
-      break;
-    case IDC_MAIN_OPTIONS:
-      ShowOptionsSheet(wnd, 0);
-      break;
-    case IDCANCEL:
-      ConfirmExit(wnd);
-      break;
-  }
 }
 
 static void OnInit(HWND wnd) {
@@ -109,20 +72,15 @@ static void OnInit(HWND wnd) {
   g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   g_trayIcon.uCallbackMessage = TRAY_CALLBACK;
   g_trayIcon.hIcon = g_mainIcon;
-  TextCopy(g_trayIcon.szTip, 64, kTitle);
+  TextCopy(kTitle, g_trayIcon.szTip, 64);
   g_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 }
 
 INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (MainWindowMessage(wnd, msg, wParam)) return TRUE;
   switch (msg) {
     case WM_INITDIALOG:
       OnInit(wnd);
-      return TRUE;
-    case WM_COMMAND:
-      OnCommand(wnd, LOWORD(wParam));
-      return TRUE;
-    case WM_CLOSE:
-      ConfirmExit(wnd);
       return TRUE;
     case WM_SYSCOMMAND:
       if (wParam == SC_MINIMIZE) {

@@ -3,15 +3,29 @@
 #include <string.h>
 
 #include "core/cmdline.h"
+#include "core/setting_key.h"
 #include "core/settings.h"
 #include "core/start.h"
 #include "core/text.h"
 
-static const char kSection[] = "m_portal";
+static void ReadText(MatchupKey key, char* out, size_t size) {
+  TextCopy(GetSettingString(&kMatchupKeys[key]), out, size);
+}
 
-static void ReadLogin(MatchupSettings* s) {
-  TextCopy(s->loginId, sizeof s->loginId, GetConfigString(kSection, "Matchup_LoginID", ""));
-  TextCopy(s->password, sizeof s->password, GetConfigString(kSection, "Matchup_Password", ""));
+static int ReadNumber(MatchupKey key) { return (int)GetSettingInt(&kMatchupKeys[key]); }
+
+// Read anew at every start: the Online page may have changed them since.
+static void ReadMatchupSettings(MatchupSettings* s) {
+  s->mode = ReadNumber(MATCHUP_MODE);
+  s->rule = ReadNumber(MATCHUP_RULE);
+  s->specMode = ReadNumber(SPECTATOR_MODE);
+  s->specRule = ReadNumber(SPECTATOR_RULE);
+  ReadText(MATCHUP_LOGIN_ID, s->loginId, sizeof s->loginId);
+  ReadText(MATCHUP_PASSWORD, s->password, sizeof s->password);
+  ReadText(MATCHUP_PING, s->ping, sizeof s->ping);
+  ReadText(MATCHUP_RATE, s->rate, sizeof s->rate);
+  ReadText(SPECTATOR_RATE_MIN, s->rateMin, sizeof s->rateMin);
+  ReadText(SPECTATOR_RATE_MAX, s->rateMax, sizeof s->rateMax);
 }
 
 // Starts exePath with cmdLine in folder; an over-long path or line is never
@@ -33,15 +47,7 @@ void StartGame(const char* mode) {
   char line[CMDLINE_SIZE];
   bool formed = JoinPath(GetInstallDir(), "\\Zanto.exe", exe, sizeof exe);
   MatchupSettings s;
-  s.mode = (int)GetConfigInt(kSection, "Matchup_Mode", 1);
-  s.rule = (int)GetConfigInt(kSection, "Matchup_Rule", 0);
-  s.specMode = (int)GetConfigInt(kSection, "Spectator_Mode", 0);
-  s.specRule = (int)GetConfigInt(kSection, "Spectator_Rule", 0);
-  ReadLogin(&s);
-  TextCopy(s.ping, sizeof s.ping, GetConfigString(kSection, "Matchup_Ping", "5000"));
-  TextCopy(s.rate, sizeof s.rate, GetConfigString(kSection, "Matchup_Rate", "3000"));
-  TextCopy(s.rateMin, sizeof s.rateMin, GetConfigString(kSection, "Spectator_Rate_Min", "2000"));
-  TextCopy(s.rateMax, sizeof s.rateMax, GetConfigString(kSection, "Spectator_Rate_Max", "4000"));
+  ReadMatchupSettings(&s);
   formed = formed && BuildGameCommandLine(exe, mode, &s, line, sizeof line);
   RunChild(formed, exe, line, GetInstallDir());
 }
@@ -58,7 +64,7 @@ void StartLobby() {
   char exe[PATH_SIZE];
   char line[CMDLINE_SIZE];
   MatchupSettings s;
-  ReadLogin(&s);
+  ReadMatchupSettings(&s);
   bool formed = JoinPath(GetInstallDir(), "\\Lobby.exe", exe, sizeof exe) &&
                 BuildLobbyCommandLine(exe, s.loginId, s.password, line, sizeof line);
   RunChild(formed, exe, line, GetInstallDir());
@@ -68,7 +74,7 @@ void StartUpdater() {
   char exe[PATH_SIZE];
   char line[CMDLINE_SIZE];
   MatchupSettings s;
-  ReadLogin(&s);
+  ReadMatchupSettings(&s);
   bool formed = JoinPath(GetInstallDir(), "\\Launcher.exe", exe, sizeof exe) &&
                 BuildUpdaterCommandLine(s.loginId, s.password, line, sizeof line);
   RunChild(formed, exe, line, GetInstallDir());

@@ -44,7 +44,7 @@ void CheckOwnRequest(FuzzedDataProvider& fdp) {
   uint16_t seq = fdp.ConsumeIntegral<uint16_t>();
   uint32_t sent = fdp.ConsumeIntegral<uint32_t>();
   unsigned char request[ECHO_REQUEST_SIZE];
-  BuildEchoRequest(request, id, seq, sent);
+  BuildEchoRequest(id, seq, sent, request);
   FUZZ_CHECK(InetChecksum(request, ECHO_REQUEST_SIZE) == 0);  // the checksum checks out
   FUZZ_CHECK(request[0] == 8 && request[1] == 0 && request[8] == 0);
   FUZZ_CHECK(Le16(request + 4) == id && Le16(request + 6) == seq && Le32(request + 9) == sent);

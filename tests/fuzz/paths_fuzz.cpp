@@ -57,7 +57,7 @@ void CheckRegistryText(FuzzedDataProvider& fdp) {
   size_t got = fdp.ConsumeIntegralInRange<size_t>(0, 400);
   ExactBuffer buf(size);
   memcpy(buf.get(), raw.data(), size);
-  TerminateRegistryText(buf.get(), size, got);
+  TerminateRegistryText(got, buf.get(), size);
   FUZZ_CHECK(buf.Terminated());
   std::string text = buf.get();
   size_t received = got > size ? size : got;

@@ -63,7 +63,7 @@ void CheckCopyAppendFormat(FuzzedDataProvider& fdp) {
   size_t size = fdp.ConsumeIntegralInRange<size_t>(0, 400);
   ExactText src(a), more(b);
   ExactBuffer dst(size);
-  bool copied = TextCopy(dst.get(), size, src);
+  bool copied = TextCopy(src, dst.get(), size);
   if (size == 0) {
     FUZZ_CHECK(!copied && dst.Untouched());
     FUZZ_CHECK(!TextFormat(dst.get(), size, "%s", (const char*)src) && dst.Untouched());
@@ -73,7 +73,7 @@ void CheckCopyAppendFormat(FuzzedDataProvider& fdp) {
   FUZZ_CHECK(copied == (a.size() < size));
   FUZZ_CHECK(std::string(dst.get()) == (copied ? a : ""));
   std::string before = dst.get();
-  bool appended = TextAppend(dst.get(), size, more);
+  bool appended = TextAppend(more, dst.get(), size);
   FUZZ_CHECK(dst.Terminated());
   FUZZ_CHECK(appended == (before.size() + b.size() < size));
   FUZZ_CHECK(std::string(dst.get()) == (appended ? before + b : before));
@@ -88,7 +88,7 @@ void CheckAppendToUnterminated(FuzzedDataProvider& fdp) {
   size_t size = fdp.ConsumeIntegralInRange<size_t>(0, 64);
   ExactBuffer dst(size);
   ExactText more(FuzzText(fdp, 20));
-  FUZZ_CHECK(!TextAppend(dst.get(), size, more));
+  FUZZ_CHECK(!TextAppend(more, dst.get(), size));
   for (size_t i = 0; i < size; ++i) FUZZ_CHECK((unsigned char)dst.get()[i] == 0x5A);
 }
 

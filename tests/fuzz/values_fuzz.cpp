@@ -3,6 +3,7 @@
 // a number or does not fit 32 bits; stored list positions name an entry or
 // none; keys and list texts are complete or refused.
 #include "options/quickmsg.h"
+#include "options/sound.h"
 #include "options/video.h"
 
 #include <errno.h>

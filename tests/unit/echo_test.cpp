@@ -10,7 +10,7 @@ namespace {
 
 std::vector<unsigned char> Request(uint16_t id, uint16_t seq, uint32_t time) {
   std::vector<unsigned char> r(ECHO_REQUEST_SIZE, 0xCC);
-  BuildEchoRequest(r.data(), id, seq, time);
+  BuildEchoRequest(id, seq, time, r.data());
   return r;
 }
 

@@ -63,13 +63,13 @@ TEST(SettingsDir, TooLongGivesNothingRatherThanACutFolder) {
 TEST(RegistryText, TerminatedWithinWhatWasRead) {
   char buf[16];
   memcpy(buf, "C:\\Zanto\0garbage", 16);
-  TerminateRegistryText(buf, sizeof buf, 9);
+  TerminateRegistryText(9, buf, sizeof buf);
   EXPECT_STREQ(buf, "C:\\Zanto");
   memcpy(buf, "C:\\Zantoxxxxxxxx", 16);
-  TerminateRegistryText(buf, sizeof buf, 8);  // stored without its terminator
+  TerminateRegistryText(8, buf, sizeof buf);  // stored without its terminator
   EXPECT_STREQ(buf, "C:\\Zanto");
   memcpy(buf, "0123456789abcdef", 16);
-  TerminateRegistryText(buf, sizeof buf, 16);  // fills the buffer: not a folder we can use
+  TerminateRegistryText(16, buf, sizeof buf);  // fills the buffer: not a folder we can use
   EXPECT_STREQ(buf, "");
 }
 
@@ -78,10 +78,10 @@ TEST(RegistryText, TerminatedWithinWhatWasRead) {
 TEST(RegistryText, CutAtACharacterBoundary) {
   char buf[16];
   memcpy(buf, "C:\\Z\x81xxxxxxxxxx", 16);
-  TerminateRegistryText(buf, sizeof buf, 5);  // read up to a lead byte, no terminator
+  TerminateRegistryText(5, buf, sizeof buf);  // read up to a lead byte, no terminator
   EXPECT_STREQ(buf, "C:\\Z");
   memcpy(buf, "C:\\\x82\xA0\x81\0xxxxxxxx", 16);
-  TerminateRegistryText(buf, sizeof buf, 7);  // terminated right after a lead byte
+  TerminateRegistryText(7, buf, sizeof buf);  // terminated right after a lead byte
   EXPECT_STREQ(buf, "C:\\\x82\xA0");
 }
 

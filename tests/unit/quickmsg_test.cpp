@@ -28,12 +28,6 @@ TEST(QuickMessageKey, NeverOverrunsASmallBuffer) {
   EXPECT_STREQ(key, "");
 }
 
-TEST(QuickMessageEditId, EditOfKeyNIs2000PlusN) {
-  EXPECT_EQ(QuickMessageEditId(1), 2001);
-  EXPECT_EQ(QuickMessageEditId(5), 2005);
-  EXPECT_EQ(QuickMessageEditId(8), 2008);
-}
-
 TEST(DefaultQuickMessages, GreetingsInFunctionKeyOrder) {
   const char* expected[QUICK_MESSAGE_COUNT] = {
       "おはようございます", "こんにちは", "こんばんは", "はじめまして",

@@ -10,13 +10,13 @@ namespace {
 
 TEST(Text, CopyAppendFormatNeverCut) {
   char buf[8];
-  EXPECT_TRUE(TextCopy(buf, sizeof buf, "1234567"));
-  EXPECT_FALSE(TextCopy(buf, sizeof buf, "12345678"));
+  EXPECT_TRUE(TextCopy("1234567", buf, sizeof buf));
+  EXPECT_FALSE(TextCopy("12345678", buf, sizeof buf));
   EXPECT_STREQ(buf, "");
-  EXPECT_TRUE(TextCopy(buf, sizeof buf, "abc"));
-  EXPECT_FALSE(TextAppend(buf, sizeof buf, "defgh"));
+  EXPECT_TRUE(TextCopy("abc", buf, sizeof buf));
+  EXPECT_FALSE(TextAppend("defgh", buf, sizeof buf));
   EXPECT_STREQ(buf, "abc");  // unchanged when it would not fit
-  EXPECT_TRUE(TextAppend(buf, sizeof buf, "defg"));
+  EXPECT_TRUE(TextAppend("defg", buf, sizeof buf));
   EXPECT_STREQ(buf, "abcdefg");
   EXPECT_FALSE(TextFormat(buf, sizeof buf, "%d", 123456789));
   EXPECT_STREQ(buf, "");

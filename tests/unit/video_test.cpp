@@ -1,4 +1,4 @@
-// Video and sound pages: the resolution list, the value rules and the write order.
+// Video page: the resolution list, the value rules and the write order.
 #include "options/video.h"
 
 #include <gtest/gtest.h>
@@ -180,28 +180,6 @@ TEST(VideoToStore, ReadBackGivesTheSameSettings) {
   EXPECT_EQ(back.showFps, s.showFps);
   EXPECT_EQ(back.posX, s.posX);
   EXPECT_EQ(back.posY, s.posY);
-}
-
-TEST(VideoRadioPartner, ThreePlainPairs) {
-  EXPECT_EQ(VideoRadioPartner(1040), 1041);
-  EXPECT_EQ(VideoRadioPartner(1041), 1040);
-  EXPECT_EQ(VideoRadioPartner(1015), 1016);
-  EXPECT_EQ(VideoRadioPartner(1016), 1015);
-  EXPECT_EQ(VideoRadioPartner(1017), 1018);
-  EXPECT_EQ(VideoRadioPartner(1018), 1017);
-  // The screen mode pair also switches the position fields: handled on its own.
-  EXPECT_EQ(VideoRadioPartner(1043), 0);
-  EXPECT_EQ(VideoRadioPartner(1044), 0);
-  EXPECT_EQ(VideoRadioPartner(1045), 0);
-  EXPECT_EQ(VideoRadioPartner(1022), 0);
-}
-
-TEST(SoundMode, ZeroIsOnAnythingElseOff) {
-  EXPECT_TRUE(SoundOnFromStored(0));
-  EXPECT_FALSE(SoundOnFromStored(1));
-  EXPECT_FALSE(SoundOnFromStored(5));
-  EXPECT_EQ(SoundModeToStore(true), 0);
-  EXPECT_EQ(SoundModeToStore(false), 1);
 }
 
 }  // namespace

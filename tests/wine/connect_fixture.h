@@ -213,3 +213,14 @@ static inline void CheckDialogFrame(HWND dlg, HWND owner) {
   GetDlgItemTextA(dlg, IDCANCEL, text, sizeof text);
   CHECK_STR(text, "キャンセル");
 }
+
+// The dialog's title and its three texts, in the program's language.
+static inline void CheckConnectTexts(HWND dlg, const char* title, const char* const (&texts)[3]) {
+  char got[64];
+  GetWindowTextA(dlg, got, sizeof got);
+  CHECK_STR(got, title);
+  StaticTexts s = {};
+  EnumChildWindows(dlg, CollectStatic, (LPARAM)&s);
+  CHECK_EQ(s.count, 3);
+  for (int i = 0; i < 3; ++i) CHECK_STR(s.text[i], texts[i]);
+}

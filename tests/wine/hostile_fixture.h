@@ -5,6 +5,8 @@
 #pragma once
 #include "itest.h"
 
+#include "core/settings.h"
+
 #include <map>
 #include <string>
 #include <vector>
@@ -144,4 +146,46 @@ static inline bool PutClipboardText(const char* text) {
 static inline void PasteInto(HWND edit) {
   SendMessageA(edit, WM_SETTEXT, 0, (LPARAM)"");
   SendMessageA(edit, WM_PASTE, 0, 0);
+}
+
+// The two settings files of the program under test.
+static inline std::string IniFile() {
+  char p[MAX_PATH];
+  GetGameIniPath(p);
+  return p;
+}
+
+static inline std::string CfgFile() {
+  char p[MAX_PATH];
+  GetConfigFilePath(p);
+  return p;
+}
+
+// "SECTION/KEY" in upper case, as SameExcept takes them, for each of keys.
+static inline std::vector<std::string> Keys(const char* section, std::initializer_list<const char*> keys) {
+  std::vector<std::string> v;
+  for (const char* k : keys) v.push_back(UpperAscii(std::string(section) + "/" + k));
+  return v;
+}
+
+// The keys of Zanto.ini that an OK of all seven pages writes in both
+// programs; each program's own Online page keys come on top.
+static inline std::vector<std::string> SharedPageKeysOfTheIni() {
+  std::vector<std::string> all;
+  for (const char* player : {"PLAYER1", "PLAYER2"}) {
+    std::string p = player;
+    for (const char* k : {" DEVICE", " KEYBOARD UP", " KEYBOARD DOWN", " KEYBOARD LEFT", " KEYBOARD RIGHT",
+                          " KEYBOARD FIRE1", " KEYBOARD FIRE2", " KEYBOARD FIRE3", " PAD FIRE1", " PAD FIRE2",
+                          " PAD FIRE3"})
+      all.push_back("PERIPHERAL/" + p + k);
+  }
+  for (const std::string& k :
+       Keys("NETWORK", {"ReplayAutoSave", "Log", "NetErrorDisp", "ChatLines", "Matchup_Color", "ShortCutMessage_F01",
+                        "ShortCutMessage_F02", "ShortCutMessage_F03", "ShortCutMessage_F04", "ShortCutMessage_F05",
+                        "ShortCutMessage_F06", "ShortCutMessage_F07", "ShortCutMessage_F08"}))
+    all.push_back(k);
+  for (const std::string& k : Keys("SYSTEM", {"Resolution", "DrawMode", "DrawBG", "FilterMode", "ScreenMode",
+                                               "WindowPosX", "WindowPosY", "DispVersion", "DispFPS", "SoundMode"}))
+    all.push_back(k);
+  return all;
 }

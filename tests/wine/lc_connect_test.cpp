@@ -5,16 +5,11 @@
 static HWND g_owner;
 
 static void InspectThenTypeAndOk(HWND dlg) {
-  char title[64];
-  GetWindowTextA(dlg, title, sizeof title);
-  CHECK_STR(title, "Connect to server");
+  const char* const texts[3] = {"Insert IP address below.",
+                                "When no address is inserted, an opponent will be searched in our network.",
+                                "Address: "};
+  CheckConnectTexts(dlg, "Connect to server", texts);
   CheckDialogFrame(dlg, g_owner);
-  StaticTexts s = {};
-  EnumChildWindows(dlg, CollectStatic, (LPARAM)&s);
-  CHECK_EQ(s.count, 3);
-  CHECK_STR(s.text[0], "Insert IP address below.");
-  CHECK_STR(s.text[1], "When no address is inserted, an opponent will be searched in our network.");
-  CHECK_STR(s.text[2], "Address: ");
   CHECK_EQ(SendDlgItemMessageA(dlg, IDC_CONNECT_ADDRESS, CB_GETCOUNT, 0, 0), 2);
   TypeAndOk(dlg);
 }

@@ -11,42 +11,9 @@
 static const char kLegacyKey[] = "Software\\Korvel\\Zanto";
 static const char kStartFailure[] = "起動に失敗しました";
 
-static std::string IniFile() {
-  char p[MAX_PATH];
-  GetGameIniPath(p);
-  return p;
-}
-
-static std::string CfgFile() {
-  char p[MAX_PATH];
-  GetConfigFilePath(p);
-  return p;
-}
-
-static std::vector<std::string> Keys(const char* section, std::initializer_list<const char*> keys) {
-  std::vector<std::string> v;
-  for (const char* k : keys) v.push_back(UpperAscii(std::string(section) + "/" + k));
-  return v;
-}
-
 static std::vector<std::string> PageKeysOfTheIni() {
-  std::vector<std::string> all;
-  for (const char* player : {"PLAYER1", "PLAYER2"}) {
-    std::string p = player;
-    for (const char* k : {" DEVICE", " KEYBOARD UP", " KEYBOARD DOWN", " KEYBOARD LEFT", " KEYBOARD RIGHT",
-                          " KEYBOARD FIRE1", " KEYBOARD FIRE2", " KEYBOARD FIRE3", " PAD FIRE1", " PAD FIRE2",
-                          " PAD FIRE3"})
-      all.push_back("PERIPHERAL/" + p + k);
-  }
-  for (const std::string& k :
-       Keys("NETWORK", {"Matchup_HandleName", "HandleSave", "Spectator", "ReplayAutoSave", "Log", "NetErrorDisp",
-                        "ChatLines", "Matchup_Color", "ShortCutMessage_F01", "ShortCutMessage_F02",
-                        "ShortCutMessage_F03", "ShortCutMessage_F04", "ShortCutMessage_F05", "ShortCutMessage_F06",
-                        "ShortCutMessage_F07", "ShortCutMessage_F08"}))
-    all.push_back(k);
-  for (const std::string& k : Keys("SYSTEM", {"Resolution", "DrawMode", "DrawBG", "FilterMode", "ScreenMode",
-                                               "WindowPosX", "WindowPosY", "DispVersion", "DispFPS", "SoundMode"}))
-    all.push_back(k);
+  std::vector<std::string> all = SharedPageKeysOfTheIni();
+  for (const std::string& k : Keys("NETWORK", {"Matchup_HandleName", "HandleSave", "Spectator"})) all.push_back(k);
   return all;
 }
 

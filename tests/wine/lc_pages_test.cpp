@@ -82,15 +82,8 @@ static void Templates() {
 }
 
 static void ControlKinds() {
-  HWND page = OpenPageWith(IDD_PAGE_VIDEO, BarePageProc);
-  const int plain[] = {1040, 1041, 1043, 1044, 1015, 1016, 1017, 1018};
-  for (int id : plain) CHECK_EQ(Style(page, id) & BS_TYPEMASK, BS_RADIOBUTTON);
-  DestroyWindow(page);
-  page = OpenPageWith(IDD_PAGE_SOUND, BarePageProc);
-  CHECK_EQ(Style(page, 1030) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-  CHECK_EQ(Style(page, 1031) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-  DestroyWindow(page);
-  page = OpenPageWith(IDD_PAGE_QUICKMSG, BarePageProc);
+  RadioKinds();
+  HWND page = OpenPageWith(IDD_PAGE_QUICKMSG, BarePageProc);
   for (int id = 2001; id <= 2008; ++id) CHECK(ExStyle(page, id) & WS_EX_CLIENTEDGE);
   DestroyWindow(page);
   page = OpenPageWith(IDD_PAGE_FOLDER, BarePageProc);
@@ -109,34 +102,13 @@ static void UseInstallDir(const char* folder) {
   ResetFolderCache();
 }
 
-static void PutLauncherIni(const char* text) {
-  char path[MAX_PATH];
-  wsprintfA(path, "%sLauncher.ini", kGame);
-  DeleteFileA(path);
-  if (text != nullptr) WriteWholeFile(path, text);
-}
-
-static void DateFile(const char* name, WORD y, WORD m, WORD d) {
-  char path[MAX_PATH];
-  wsprintfA(path, "%s%s", kGame, name);
-  MakeFile(path);
-  LONG bias;
-  FILETIME t = UtcOfLocal(y, m, d, 12, 0, &bias);
-  SetWriteTime(path, &t);
-}
-
-static std::string AboutVersion() {
-  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
-  std::string text = ItemText(page, IDC_ABOUT_VERSION);
-  DestroyWindow(page);
-  return text;
-}
+static void PutLauncherIni(const char* text) { PutLauncherIni(kGame, text); }
 
 static void AboutDatesAndVersion() {
   CreateDirectoryA(kGame, nullptr);
-  DateFile("Zanto.exe", 2005, 8, 15);
-  DateFile("Launcher.exe", 2004, 1, 2);
-  DateFile("Lobby.exe", 2005, 3, 9);
+  DateFile(kGame, "Zanto.exe", 2005, 8, 15);
+  DateFile(kGame, "Launcher.exe", 2004, 1, 2);
+  DateFile(kGame, "Lobby.exe", 2005, 3, 9);
   UseInstallDir(kGame);
   PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher Ver.1.02 (build 7)\r\n");
 
@@ -180,21 +152,12 @@ static void AboutOverlongPaths() {
   RemoveDirectoryA(folder.c_str());
 }
 
-static bool WaitForLog(char* buf, int size) {
-  for (int i = 0; i < 100; ++i) {
-    if (ReadWholeFile(kLog, buf, size) > 0 && strchr(buf, '\n') != nullptr) return true;
-    Sleep(100);
-  }
-  return false;
-}
-
 // The update button runs Updater.exe from the install folder with "/result".
 static void AboutUpdateButton() {
-  char from[MAX_PATH], to[MAX_PATH], dir[MAX_PATH];
+  char from[MAX_PATH], dir[MAX_PATH];
   GetFullPathNameA("standins", MAX_PATH, dir, nullptr);
   wsprintfA(from, "%s\\Updater.exe", dir);
-  wsprintfA(to, "%sUpdater.exe", kGame);
-  CHECK(CopyFileA(from, to, FALSE));
+  CHECK(CopyFileA(from, GameFile(kGame, "Updater.exe").c_str(), FALSE));
   UseInstallDir(kGame);
   DeleteFileA(kLog);
   SetEnvironmentVariableA("ZANTO_STANDIN_LOG", kLog);
@@ -205,7 +168,7 @@ static void AboutUpdateButton() {
   SendCommand(page, 1018, BN_CLICKED);  // other ids do nothing
   Click(page, IDC_ABOUT_UPDATE);
   char log[4096];
-  CHECK(WaitForLog(log, sizeof log));
+  CHECK(WaitForLog(kLog, log, sizeof log));
   CHECK(strncmp(log, "Updater.exe\t", 12) == 0);
   CHECK(strstr(log, "Updater.exe /result\t") != nullptr || strstr(log, "Updater.exe\" /result\t") != nullptr);
   if (strstr(log, "/result\t") == nullptr) ItestPrintText("log", log);
@@ -217,15 +180,7 @@ static void AboutUpdateButton() {
 void RunTests() {
   Templates();
   ControlKinds();
-  QuickMessagesFirstRunDefaultAndSave();
-  QuickMessagesLoadClearAndSave();
-  QuickMessagesCutAt255Bytes();
-  VideoFirstRun();
-  VideoStoredValues();
-  VideoScreenModeAndPairs();
-  VideoDefaultButton();
-  VideoOddValues();
-  SoundPage();
+  CommonPageTests();
   // m_portal's install folder is set too, and must not be the one used.
   SetRegString("Software\\Korvel\\Zanto2.0", "Install", "C:\\New\\Zanto");
   UseInstallDir("C:\\Old\\Zanto\\");

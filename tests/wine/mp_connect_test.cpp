@@ -13,16 +13,10 @@ static void ComboItem(HWND dlg, int i, char* out) {
 }
 
 static void InspectThenTypeAndOk(HWND dlg) {
-  char title[64];
-  GetWindowTextA(dlg, title, sizeof title);
-  CHECK_STR(title, "サーバへ接続");
+  const char* const texts[3] = {"以下のテキストボックスに接続先を入力してください。\nIPアドレスの直接入力もできます。",
+                                "何も入力しない場合は、自ネットワーク内から\n対戦相手を探します。", "接続先 : "};
+  CheckConnectTexts(dlg, "サーバへ接続", texts);
   CheckDialogFrame(dlg, g_owner);
-  StaticTexts s = {};
-  EnumChildWindows(dlg, CollectStatic, (LPARAM)&s);
-  CHECK_EQ(s.count, 3);
-  CHECK_STR(s.text[0], "以下のテキストボックスに接続先を入力してください。\nIPアドレスの直接入力もできます。");
-  CHECK_STR(s.text[1], "何も入力しない場合は、自ネットワーク内から\n対戦相手を探します。");
-  CHECK_STR(s.text[2], "接続先 : ");
   CHECK_EQ(ComboCount(dlg), 0);
   TypeAndOk(dlg);
 }

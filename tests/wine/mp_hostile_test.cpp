@@ -19,18 +19,6 @@ static const char kKey[] = "Software\\Korvel\\Zanto2.0";
 static const char kLegacyKey[] = "Software\\Korvel\\Zanto";
 static const char kStartFailure[] = "起動に失敗しました";
 
-static std::string IniFile() {
-  char p[MAX_PATH];
-  GetGameIniPath(p);
-  return p;
-}
-
-static std::string CfgFile() {
-  char p[MAX_PATH];
-  GetConfigFilePath(p);
-  return p;
-}
-
 static void PutIniBytes(const std::string& data) {
   PutGameIni("");  // makes the settings folder
   PutBytes(IniFile().c_str(), data);
@@ -113,30 +101,6 @@ static void ValuesReadWithinTheirBuffers() {
 
 // ---- the sheet's writes ----------------------------------------------------------
 
-static std::vector<std::string> Keys(const char* section, std::initializer_list<const char*> keys) {
-  std::vector<std::string> v;
-  for (const char* k : keys) v.push_back(UpperAscii(std::string(section) + "/" + k));
-  return v;
-}
-
-static std::vector<std::string> PageKeysOfTheIni() {
-  std::vector<std::string> all = Keys(
-      "PERIPHERAL",
-      {"PLAYER1 DEVICE", "PLAYER2 DEVICE", "PLAYER1 KEYBOARD UP", "PLAYER1 KEYBOARD DOWN", "PLAYER1 KEYBOARD LEFT",
-       "PLAYER1 KEYBOARD RIGHT", "PLAYER1 KEYBOARD FIRE1", "PLAYER1 KEYBOARD FIRE2", "PLAYER1 KEYBOARD FIRE3",
-       "PLAYER1 PAD FIRE1", "PLAYER1 PAD FIRE2", "PLAYER1 PAD FIRE3", "PLAYER2 KEYBOARD UP", "PLAYER2 KEYBOARD DOWN",
-       "PLAYER2 KEYBOARD LEFT", "PLAYER2 KEYBOARD RIGHT", "PLAYER2 KEYBOARD FIRE1", "PLAYER2 KEYBOARD FIRE2",
-       "PLAYER2 KEYBOARD FIRE3", "PLAYER2 PAD FIRE1", "PLAYER2 PAD FIRE2", "PLAYER2 PAD FIRE3"});
-  for (const std::string& k :
-       Keys("NETWORK", {"ReplayAutoSave", "Log", "NetErrorDisp", "ChatLines", "Matchup_Color", "ShortCutMessage_F01",
-                        "ShortCutMessage_F02", "ShortCutMessage_F03", "ShortCutMessage_F04", "ShortCutMessage_F05",
-                        "ShortCutMessage_F06", "ShortCutMessage_F07", "ShortCutMessage_F08"}))
-    all.push_back(k);
-  for (const std::string& k : Keys("SYSTEM", {"Resolution", "DrawMode", "DrawBG", "FilterMode", "ScreenMode",
-                                               "WindowPosX", "WindowPosY", "DispVersion", "DispFPS", "SoundMode"}))
-    all.push_back(k);
-  return all;
-}
 
 static void AllPagesOkWritesOnlyTheirOwnKeys() {
   std::string kanji = Repeat("漢", 5000);
@@ -163,7 +127,7 @@ static void AllPagesOkWritesOnlyTheirOwnKeys() {
   CHECK_EQ(r, TRUE);
   CHECK_EQ(g_messageCount, 0);
   IniSnapshot iniAfter = Snapshot(IniFile().c_str()), cfgAfter = Snapshot(CfgFile().c_str());
-  CHECK(SameExcept(iniBefore, iniAfter, PageKeysOfTheIni()));
+  CHECK(SameExcept(iniBefore, iniAfter, SharedPageKeysOfTheIni()));
   CHECK(SameExcept(cfgBefore, cfgAfter,
                    Keys("m_portal", {"Matchup_LoginID", "Matchup_Password", "Matchup_Mode", "Matchup_Rule",
                                      "Spectator_Mode", "Spectator_Rule", "Matchup_Rate", "Matchup_Ping",
@@ -171,7 +135,7 @@ static void AllPagesOkWritesOnlyTheirOwnKeys() {
 
   // What was written is what the game can read: numbers as numbers, the
   // colour in its shape, texts of whole characters within 255 bytes.
-  for (const std::string& k : PageKeysOfTheIni()) {
+  for (const std::string& k : SharedPageKeysOfTheIni()) {
     std::string section = k.substr(0, k.find('/')), key = k.substr(k.find('/') + 1);
     std::string v = SnapValue(iniAfter, section.c_str(), key.c_str());
     if (key.compare(0, 15, "SHORTCUTMESSAGE") == 0) {

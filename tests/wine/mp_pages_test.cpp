@@ -86,12 +86,9 @@ static void Templates() {
   CHECK_EQ(t.items[8].style & BS_TYPEMASK, BS_GROUPBOX);
 }
 
-// Control kinds as created: plain radios on the video page (the page keeps
-// them exclusive), automatic ones on the sound page.
 static void ControlKinds() {
+  RadioKinds();
   HWND page = OpenPageWith(IDD_PAGE_VIDEO, BarePageProc);
-  const int plain[] = {1040, 1041, 1043, 1044, 1015, 1016, 1017, 1018};
-  for (int id : plain) CHECK_EQ(Style(page, id) & BS_TYPEMASK, BS_RADIOBUTTON);
   CHECK_EQ(Style(page, 1019) & BS_TYPEMASK, BS_AUTOCHECKBOX);
   CHECK_EQ(Style(page, 1020) & BS_TYPEMASK, BS_AUTOCHECKBOX);
   DestroyWindow(page);
@@ -100,10 +97,6 @@ static void ControlKinds() {
   const TemplateItem* list = FindTemplateItem(&t, IDC_VID_RESOLUTION);
   CHECK(list != nullptr && (list->style & 3) == CBS_DROPDOWNLIST && (list->style & WS_VSCROLL) &&
         !(list->style & CBS_SORT));
-  page = OpenPageWith(IDD_PAGE_SOUND, BarePageProc);
-  CHECK_EQ(Style(page, 1030) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-  CHECK_EQ(Style(page, 1031) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-  DestroyWindow(page);
   page = OpenPageWith(IDD_PAGE_QUICKMSG, BarePageProc);
   for (int id = 2001; id <= 2008; ++id) {
     CHECK(Style(page, id) & ES_AUTOHSCROLL);
@@ -123,36 +116,13 @@ static void UseInstallDir(const char* folder) {
   ResetFolderCache();
 }
 
-static void PutLauncherIni(const char* text) {
-  char path[MAX_PATH];
-  wsprintfA(path, "%s\\Launcher.ini", kGame);
-  DeleteFileA(path);
-  if (text != nullptr) WriteWholeFile(path, text);
-}
-
-static void DateFile(const char* name, WORD y, WORD m, WORD d) {
-  char path[MAX_PATH];
-  wsprintfA(path, "%s\\%s", kGame, name);
-  MakeFile(path);
-  LONG bias;
-  FILETIME t = UtcOfLocal(y, m, d, 12, 0, &bias);
-  SetWriteTime(path, &t);
-}
-
-static std::string AboutVersion() {
-  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
-  std::string text = ItemText(page, IDC_ABOUT_VERSION);
-  DestroyWindow(page);
-  return text;
-}
+static void PutLauncherIni(const char* text) { PutLauncherIni(kGame, text); }
 
 static void AboutDatesAndVersion() {
   CreateDirectoryA(kGame, nullptr);
-  char path[MAX_PATH];
-  wsprintfA(path, "%s\\Lobby.exe", kGame);
-  DeleteFileA(path);
-  DateFile("Zanto.exe", 2009, 2, 5);
-  DateFile("Launcher.exe", 2008, 12, 31);
+  DeleteFileA(GameFile(kGame, "Lobby.exe").c_str());
+  DateFile(kGame, "Zanto.exe", 2009, 2, 5);
+  DateFile(kGame, "Launcher.exe", 2008, 12, 31);
   UseInstallDir(kGame);
   PutLauncherIni("[LauncherDlg]\r\nWINDOWTITLE=Zanto Launcher ver1.05 (2009)\r\n");
   PutIni("[SYSTEM]\nSoundMode=1\n");
@@ -225,21 +195,13 @@ static void AboutOverlongPaths() {
   RemoveDirectoryA(folder.c_str());
 }
 
-static bool WaitForLog(char* buf, int size) {
-  for (int i = 0; i < 100; ++i) {
-    if (ReadWholeFile(kLog, buf, size) > 0 && strchr(buf, '\n') != nullptr) return true;
-    Sleep(100);
-  }
-  return false;
-}
-
 // The update button starts the game's own launcher program with the saved login.
 static void AboutUpdateButton() {
-  char from[MAX_PATH], to[MAX_PATH], dir[MAX_PATH];
+  char from[MAX_PATH], dir[MAX_PATH];
   GetFullPathNameA("standins", MAX_PATH, dir, nullptr);
   wsprintfA(from, "%s\\Launcher.exe", dir);
-  wsprintfA(to, "%s\\Launcher.exe", kGame);
-  CHECK(CopyFileA(from, to, FALSE));
+  std::string to = GameFile(kGame, "Launcher.exe");
+  CHECK(CopyFileA(from, to.c_str(), FALSE));
   UseInstallDir(kGame);
   char cfg[MAX_PATH];
   GetConfigFilePath(cfg);
@@ -260,7 +222,7 @@ static void AboutUpdateButton() {
   CHECK_EQ(GetFileAttributesA(kLog), INVALID_FILE_ATTRIBUTES);
   Click(page, IDC_ABOUT_UPDATE);
   char log[4096];
-  CHECK(WaitForLog(log, sizeof log));
+  CHECK(WaitForLog(kLog, log, sizeof log));
   char line[512];
   wsprintfA(line, "Launcher.exe\tLauncher.exe FromLobby player pw\t%s\r\n", kGame);
   CHECK_STR(log, line);
@@ -269,7 +231,7 @@ static void AboutUpdateButton() {
   DestroyWindow(page);
 
   // A failed start is reported by the start itself, once.
-  DeleteFileA(to);
+  DeleteFileA(to.c_str());
   page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
   Click(page, IDC_ABOUT_UPDATE);
   CHECK_EQ(g_messageCount, 1);
@@ -281,15 +243,7 @@ static void AboutUpdateButton() {
 void RunTests() {
   Templates();
   ControlKinds();
-  QuickMessagesFirstRunDefaultAndSave();
-  QuickMessagesLoadClearAndSave();
-  QuickMessagesCutAt255Bytes();
-  VideoFirstRun();
-  VideoStoredValues();
-  VideoScreenModeAndPairs();
-  VideoDefaultButton();
-  VideoOddValues();
-  SoundPage();
+  CommonPageTests();
   // launcher's install folder is set too, and must not be the one used.
   SetRegString("Software\\Korvel\\Zanto", "Install Path", "C:\\Old\\Zanto\\");
   UseInstallDir("C:\\Games\\Zanto");

@@ -106,7 +106,7 @@ static void QueueFailure() { g_queueLength[g_queueCount++] = -1; }
 
 // The server's answer to the request that the probe is about to send.
 static void ReplyOf(unsigned char* icmp, uint16_t id, uint16_t seq, uint32_t time) {
-  BuildEchoRequest(icmp, id, seq, time);
+  BuildEchoRequest(id, seq, time, icmp);
   icmp[0] = 0;
 }
 
@@ -148,7 +148,7 @@ static void RealProbeOfLoopback() {
 static void OnlyTheReplyToThisRequestCounts() {
   Script(50000);
   unsigned char icmp[45];
-  BuildEchoRequest(icmp, 2, 2, 50000);
+  BuildEchoRequest(2, 2, 50000, icmp);
   Queue(icmp, 45);  // the request itself, seen on the raw socket
   ReplyOf(icmp, 9, 2, 7);
   Queue(icmp, 45);
@@ -184,7 +184,7 @@ static void SilenceEndsInTimeout() {
 static void OthersDoNotStretchTheWait() {
   Script(1000);
   unsigned char icmp[45];
-  BuildEchoRequest(icmp, 0, 0, 0);
+  BuildEchoRequest(0, 0, 0, icmp);
   for (int i = 0; i < 8; ++i) Queue(icmp, 45);
   g_recvAdvance = 1500;
   CHECK_EQ(PingServer(), PING_TIMEOUT);

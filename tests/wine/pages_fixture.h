@@ -215,11 +215,13 @@ static inline void QuickMessagesFirstRunDefaultAndSave() {
 }
 
 static inline void QuickMessagesLoadClearAndSave() {
-  PutIni("[NETWORK]\nShortCutMessage_F01=gg\nShortCutMessage_F03=よろしく!\nShortCutMessage_F08=最後\n");
+  PutIni("[NETWORK]\nShortCutMessage_F01=gg\nShortCutMessage_F03=よろしく!\nShortCutMessage_F05=五\n"
+         "ShortCutMessage_F08=最後\n");
   HWND page = OpenQuickMessages();
   CHECK_TEXT(ItemText(page, 2001), "gg");
   CHECK_TEXT(ItemText(page, 2002), "");
   CHECK_TEXT(ItemText(page, 2003), "よろしく!");
+  CHECK_TEXT(ItemText(page, 2005), "五");
   CHECK_TEXT(ItemText(page, 2008), "最後");
   // Only the default button acts; other commands, whatever their code, do nothing.
   SendCommand(page, 2001, EN_CHANGE);
@@ -326,6 +328,14 @@ static inline void VideoScreenModeAndPairs() {
   CHECK(Checked(page, IDC_VID_SHARP) && !Checked(page, IDC_VID_SOFT));
   Click(page, IDC_VID_SHARP);  // a second click keeps it selected
   CHECK(Checked(page, IDC_VID_SHARP) && !Checked(page, IDC_VID_SOFT));
+  // Every radio of the three plain pairs has its partner.
+  const int plainPairs[][2] = {{IDC_VID_DIRECT3D, IDC_VID_DIRECTDRAW}, {IDC_VID_DIRECTDRAW, IDC_VID_DIRECT3D},
+                               {IDC_VID_BG_DRAW, IDC_VID_BG_NONE},     {IDC_VID_BG_NONE, IDC_VID_BG_DRAW},
+                               {IDC_VID_SOFT, IDC_VID_SHARP},          {IDC_VID_SHARP, IDC_VID_SOFT}};
+  for (const auto& pair : plainPairs) {
+    SendCommand(page, pair[0], BN_CLICKED);
+    CHECK(Checked(page, pair[0]) && !Checked(page, pair[1]));
+  }
   // The notification code is not looked at.
   SendCommand(page, IDC_VID_DIRECT3D, BN_SETFOCUS);
   CHECK(Checked(page, IDC_VID_DIRECT3D) && !Checked(page, IDC_VID_DIRECTDRAW));
@@ -424,6 +434,32 @@ static inline void SoundPage() {
   PutIni("[SYSTEM]\nSoundMode=0\n");
   page = OpenSound();
   CHECK(Checked(page, IDC_SND_ON) && !Checked(page, IDC_SND_OFF));
+  DestroyWindow(page);
+}
+
+// The page tests that both programs run alike.
+static inline void CommonPageTests() {
+  QuickMessagesFirstRunDefaultAndSave();
+  QuickMessagesLoadClearAndSave();
+  QuickMessagesCutAt255Bytes();
+  VideoFirstRun();
+  VideoStoredValues();
+  VideoScreenModeAndPairs();
+  VideoDefaultButton();
+  VideoOddValues();
+  SoundPage();
+}
+
+// Control kinds as created: plain radios on the video page (the page keeps
+// them exclusive), automatic ones on the sound page.
+static inline void RadioKinds() {
+  HWND page = OpenPageWith(IDD_PAGE_VIDEO, BarePageProc);
+  const int plain[] = {1040, 1041, 1043, 1044, 1015, 1016, 1017, 1018};
+  for (int id : plain) CHECK_EQ(Style(page, id) & BS_TYPEMASK, BS_RADIOBUTTON);
+  DestroyWindow(page);
+  page = OpenPageWith(IDD_PAGE_SOUND, BarePageProc);
+  CHECK_EQ(Style(page, 1030) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  CHECK_EQ(Style(page, 1031) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
   DestroyWindow(page);
 }
 
@@ -560,4 +596,42 @@ static inline void FileDateText(const char* folder) {
   GetFileDateText(missing);
   CHECK_STR(first, "----/--/--");
   DeleteFileA(path);
+}
+
+// ---- about: the game's folder as the program names its files -------------------------
+
+// A file of the game: the folder and the name joined with the program's own
+// separator (m_portal's install folder has no trailing "\", launcher's has).
+static inline std::string GameFile(const char* folder, const char* name) {
+  return std::string(folder) + kGameFolderSeparator + name;
+}
+
+static inline void PutLauncherIni(const char* folder, const char* text) {
+  std::string path = GameFile(folder, "Launcher.ini");
+  DeleteFileA(path.c_str());
+  if (text != nullptr) WriteWholeFile(path.c_str(), text);
+}
+
+static inline void DateFile(const char* folder, const char* name, WORD y, WORD m, WORD d) {
+  std::string path = GameFile(folder, name);
+  MakeFile(path.c_str());
+  LONG bias;
+  FILETIME t = UtcOfLocal(y, m, d, 12, 0, &bias);
+  SetWriteTime(path.c_str(), &t);
+}
+
+static inline std::string AboutVersion() {
+  HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);
+  std::string text = ItemText(page, IDC_ABOUT_VERSION);
+  DestroyWindow(page);
+  return text;
+}
+
+// Waits until the stand-in wrote its line to log.
+static inline bool WaitForLog(const char* log, char* buf, int size) {
+  for (int i = 0; i < 100; ++i) {
+    if (ReadWholeFile(log, buf, size) > 0 && strchr(buf, '\n') != nullptr) return true;
+    Sleep(100);
+  }
+  return false;
 }

@@ -1,0 +1,19 @@
+// A key of one of the two settings files with the value it reads as when it
+// is missing: the one place where a page or a start names a setting.
+#pragma once
+
+enum SettingsFile { GAME_INI, CONFIG_FILE };  // Zanto.ini, or the program's own .CFG
+
+struct SettingKey {
+  SettingsFile file;
+  const char* section;
+  const char* key;
+  int number;        // the default of a number
+  const char* text;  // the default of a text
+};
+
+// The access operations of core/settings.h for the key's file (setting_key_win.cpp).
+unsigned GetSettingInt(const SettingKey* k);
+const char* GetSettingString(const SettingKey* k);
+int WriteSettingInt(const SettingKey* k, int value);
+int WriteSettingString(const SettingKey* k, const char* value);

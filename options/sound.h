@@ -1,0 +1,9 @@
+// Sound settings of the game: SoundMode in [SYSTEM] of Zanto.ini (the
+// section the video page shares, kSystemSection in options/video.h).
+#pragma once
+
+extern const char kSoundModeKey[];  // "SoundMode"
+
+// SoundMode 0 is music and effects on, anything else off.
+bool SoundOnFromStored(unsigned stored);
+int SoundModeToStore(bool on);
