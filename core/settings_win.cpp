@@ -311,15 +311,24 @@ int WriteGameIniString(const char* section, const char* key, const char* value) 
   return ok;
 }
 
-const char* GetGameIniString(const char* section, const char* key, const char* def) {
+// The reads of both files: from the file, or from its copy during a burst.
+static const char* ReadFileString(int file, const char* section, const char* key, const char* def, char* result) {
   char path[MAX_PATH];
-  return ReadString(AccessPath(FILE_GAME_INI, path) ? path : nullptr, section, key, def, g_gameIniResult);
+  return ReadString(AccessPath(file, path) ? path : nullptr, section, key, def, result);
+}
+
+static unsigned ReadFileInt(int file, const char* section, const char* key, int def) {
+  char path[MAX_PATH];
+  if (!AccessPath(file, path)) return (unsigned)def;
+  return GetPrivateProfileIntA(section, key, def, path);
+}
+
+const char* GetGameIniString(const char* section, const char* key, const char* def) {
+  return ReadFileString(FILE_GAME_INI, section, key, def, g_gameIniResult);
 }
 
 unsigned GetGameIniInt(const char* section, const char* key, int def) {
-  char path[MAX_PATH];
-  if (!AccessPath(FILE_GAME_INI, path)) return (unsigned)def;
-  return GetPrivateProfileIntA(section, key, def, path);
+  return ReadFileInt(FILE_GAME_INI, section, key, def);
 }
 
 int WriteGameIniInt(const char* section, const char* key, int value) {
@@ -329,14 +338,11 @@ int WriteGameIniInt(const char* section, const char* key, int value) {
 }
 
 unsigned GetConfigInt(const char* section, const char* key, int def) {
-  char path[MAX_PATH];
-  if (!AccessPath(FILE_CONFIG, path)) return (unsigned)def;
-  return GetPrivateProfileIntA(section, key, def, path);
+  return ReadFileInt(FILE_CONFIG, section, key, def);
 }
 
 const char* GetConfigString(const char* section, const char* key, const char* def) {
-  char path[MAX_PATH];
-  return ReadString(AccessPath(FILE_CONFIG, path) ? path : nullptr, section, key, def, g_configResult);
+  return ReadFileString(FILE_CONFIG, section, key, def, g_configResult);
 }
 
 int WriteConfigString(const char* section, const char* key, const char* value) {
