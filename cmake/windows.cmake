@@ -21,8 +21,13 @@ set(ZANTO_LINK_FLAGS -static -s -Wl,--gc-sections)
 add_library(zlogic STATIC ${ZANTO_LOGIC_SOURCES})
 add_library(zwin STATIC ${ZANTO_WIN_SOURCES})
 
+# Static imports only of DLLs Windows takes from its own folder whatever lies
+# beside the program: its known DLLs, and comctl32 through the manifest.
+# launcher therefore takes Windows Sockets 1.1 from ws2_32 too (wsock32 is no
+# known DLL and would be searched for in the program's folder first); the
+# functions and their behaviour are the same.
 set(ZANTO_SYSLIBS_m_portal comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
-set(ZANTO_SYSLIBS_launcher comctl32 wsock32 advapi32 user32 kernel32 gdi32)
+set(ZANTO_SYSLIBS_launcher comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
 
 foreach(app m_portal launcher)
   file(GLOB ed_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/apps/${app}/*.cpp)
@@ -45,6 +50,16 @@ foreach(name Zanto Lobby Launcher Updater)
   set_target_properties(standin_${name} PROPERTIES OUTPUT_NAME ${name} RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
   target_link_libraries(standin_${name} PRIVATE user32 kernel32)
   target_link_options(standin_${name} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
+endforeach()
+
+# Stand-ins for Windows' own DLLs, planted beside the programs by the
+# end-to-end tests: each records in a file that it was loaded.
+foreach(name comctl32 winmm comdlg32 shell32 wsock32)
+  add_library(standin_dll_${name} SHARED ${CMAKE_SOURCE_DIR}/tools/standin_dll.cpp)
+  set_target_properties(standin_dll_${name} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin_dlls)
+  target_link_libraries(standin_dll_${name} PRIVATE kernel32)
+  target_link_options(standin_dll_${name} PRIVATE ${ZANTO_LINK_FLAGS})
 endforeach()
 
 # The end-to-end driver: finds windows by title and controls by id.

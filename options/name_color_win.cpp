@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "core/settings.h"
+#include "core/system_dll_win.h"
 #include "core/ui.h"
 #include "options/online.h"
 
@@ -29,7 +30,7 @@ void SaveNameColor() {
 // The library stays loaded for the rest of the run once it was needed.
 static bool LoadColorChooser() {
   if (g_chooseColor != nullptr && g_commDlgExtendedError != nullptr) return true;
-  HMODULE lib = LoadLibraryA("comdlg32.dll");
+  HMODULE lib = LoadSystemLibrary("comdlg32.dll");
   if (lib == nullptr) return false;
   if (g_chooseColor == nullptr) g_chooseColor = (ChooseColorFn)(void*)GetProcAddress(lib, "ChooseColorA");
   if (g_commDlgExtendedError == nullptr)
