@@ -35,7 +35,8 @@ foreach(app m_portal launcher)
   add_library(zed_${app} STATIC ${ed_sources})
   add_library(zres_${app} OBJECT ${CMAKE_SOURCE_DIR}/res/${app}.rc)
   file(GLOB rc_parts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
-       ${CMAKE_SOURCE_DIR}/res/${app}/*.rc ${CMAKE_SOURCE_DIR}/res/*.ico)
+       ${CMAKE_SOURCE_DIR}/res/${app}/*.rc ${CMAKE_SOURCE_DIR}/res/*.ico
+       ${CMAKE_SOURCE_DIR}/res/*.manifest)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/res/${app}.rc PROPERTIES OBJECT_DEPENDS "${rc_parts}")
   set(ZANTO_LIBS_${app} -Wl,--start-group zed_${app} zwin zlogic -Wl,--end-group ${ZANTO_SYSLIBS_${app}})
 

@@ -3,7 +3,7 @@
 # Windows does for any DLL that is not one of its known DLLs). The programs
 # must work and load none of them: each stand-in records its load in
 # planted-dll.log beside it.
-PLANTED_DLLS="winmm,comdlg32,shell32,wsock32"
+PLANTED_DLLS="comctl32,winmm,comdlg32,shell32,wsock32"
 COLOR_DIALOG="色"  # the colour dialog's caption in Wine's Japanese
 
 plant() {
