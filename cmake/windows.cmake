@@ -15,8 +15,14 @@ add_compile_definitions(
   ZANTO_WEB_TOP_LEGACY="${ZANTO_WEB_TOP_LEGACY}" ZANTO_WEB_NEWS_LEGACY="${ZANTO_WEB_NEWS_LEGACY}"
   WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500)
 add_compile_options(-Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
-                    -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
-set(ZANTO_LINK_FLAGS -static -s -Wl,--gc-sections)
+                    -fno-asynchronous-unwind-tables -fno-threadsafe-statics
+                    -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+# Reproducible: no time stamp in the PE header, so that two builds of the same
+# sources give the same bytes wherever they are built (scripts/reproducible.sh).
+# Data execution prevention and address space randomisation stay on, and the
+# programs tell a terminal server that they need none of its compatibility shims.
+set(ZANTO_LINK_FLAGS -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp
+    -Wl,--nxcompat -Wl,--dynamicbase -Wl,--tsaware)
 
 add_library(zlogic STATIC ${ZANTO_LOGIC_SOURCES})
 add_library(zwin STATIC ${ZANTO_WIN_SOURCES})
