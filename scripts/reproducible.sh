@@ -11,8 +11,11 @@ mkdir -p "$OTHER/source-copy"
 # Every file git knows of or would take, as it is in the working tree.
 (cd "$ROOT" && git ls-files -z --cached --others --exclude-standard | xargs -0 tar -cf - 2>/dev/null) |
   tar -xf - -C "$OTHER/source-copy"
+# The same release parameters (addresses built in) as the build being checked.
+params=()
+while IFS= read -r line; do params+=("-D$line"); done < <(grep -E '^ZANTO_[A-Z_]+:' "$ROOT/$BUILD/win32/CMakeCache.txt")
 cmake -S "$OTHER/source-copy" -B "$OTHER/win32-other" -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-i686.cmake \
-  -DCMAKE_BUILD_TYPE=Release >/dev/null
+  -DCMAKE_BUILD_TYPE=Release "${params[@]}" >/dev/null
 cmake --build "$OTHER/win32-other" -j "${JOBS:-$(nproc)}" --target m_portal launcher >/dev/null
 fail=0
 for exe in m_portal.exe launcher.exe; do
