@@ -75,10 +75,25 @@ target_link_libraries(zdrive PRIVATE comctl32 user32 kernel32 gdi32)
 target_compile_options(zdrive PRIVATE -municode)
 target_link_options(zdrive PRIVATE ${ZANTO_LINK_FLAGS} -mconsole -municode)
 
+# Tells the test scripts whether this machine runs 32-bit Windows programs.
+add_executable(archprobe ${CMAKE_SOURCE_DIR}/tools/archprobe.cpp)
+target_link_options(archprobe PRIVATE ${ZANTO_LINK_FLAGS} -mconsole)
+
 add_executable(startup_timer ${CMAKE_SOURCE_DIR}/tools/startup_timer.cpp)
 target_compile_options(startup_timer PRIVATE -municode)
 target_link_libraries(startup_timer PRIVATE user32 kernel32)
 target_link_options(startup_timer PRIVATE ${ZANTO_LINK_FLAGS} -mconsole -municode)
+
+# Floors for the start-up benchmark (tools/floor.cpp): the calls each program's
+# start-up must make, with an empty dialog or the program's own main window.
+set(ZANTO_SOCKLIB_m_portal ws2_32)
+set(ZANTO_SOCKLIB_launcher wsock32)
+foreach(app m_portal launcher)
+  add_executable(floor_${app} WIN32 ${CMAKE_SOURCE_DIR}/tools/floor.cpp ${CMAKE_SOURCE_DIR}/tools/bare_dialog.rc
+                 $<TARGET_OBJECTS:zres_${app}>)
+  target_link_libraries(floor_${app} PRIVATE comctl32 ${ZANTO_SOCKLIB_${app}} user32 kernel32)
+  target_link_options(floor_${app} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
+endforeach()
 
 # Baseline for the start-up benchmark: one empty dialog.
 add_executable(bare_dialog WIN32 ${CMAKE_SOURCE_DIR}/tools/bare_dialog.cpp ${CMAKE_SOURCE_DIR}/tools/bare_dialog.rc)

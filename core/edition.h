@@ -13,6 +13,12 @@ extern const char kSettingsFallbackTail[];
 // Whether the per-user folder may be asked at all (launcher: not on Windows 9x).
 bool SettingsPerUserAllowed();
 
+// Saving settings: the program's name in the copies it saves through (both
+// programs save Zanto.ini), and what the player is told when an OK of the
+// options sheet cannot save.
+extern const char kSettingsCopyTag[];
+extern const char kSettingsSaveFailed[];
+
 // The game's install folder as this program uses it for its own files
 // (Zanto.exe, Lobby.exe, Launcher.exe, Launcher.ini), and the separator to put
 // between it and a file name ("\" or "").

@@ -30,13 +30,25 @@ void ComposeSettingsDir(bool perUserKnown, const char* perUser, const char* fall
   if (!ok && size > 0) out[0] = '\0';
 }
 
+bool ComposeGameIniPath(const char* settingsDir, char* out, size_t size) {
+  if (settingsDir[0] == '\0' || !TextFormat(out, size, "%sZanto.ini", settingsDir)) {
+    if (size > 0) out[0] = '\0';
+    return false;
+  }
+  return true;
+}
+
 void TerminateRegistryText(char* buf, size_t size, size_t got) {
   if (size == 0) return;
   if (got > size) got = size;
-  if (memchr(buf, '\0', got) != nullptr) return;  // terminated within what was read
-  if (got < size) {
+  if (memchr(buf, '\0', got) == nullptr) {
+    if (got == size) {
+      buf[0] = '\0';  // fills the whole buffer with no terminator: too long to be a folder
+      return;
+    }
     buf[got] = '\0';
-    return;
   }
-  buf[0] = '\0';  // fills the whole buffer with no terminator: too long to be a folder
+  // Callers append "\..." to the folder; a lead byte left at its end would
+  // swallow that "\" as its trail byte.
+  CutAtCharBoundary(buf, size - 1);
 }

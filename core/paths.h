@@ -13,7 +13,13 @@ bool DeriveConfigPath(const char* upperModulePath, char* out, size_t size);
 void ComposeSettingsDir(bool perUserKnown, const char* perUser, const char* fallback,
                         const char* fallbackTail, char* out, size_t size);
 
+// The game settings file "Zanto.ini" in the settings folder. False (out empty)
+// when there is no folder or the path does not fit: the bare file name would be
+// resolved to the Windows folder, a file the game never reads.
+bool ComposeGameIniPath(const char* settingsDir, char* out, size_t size);
+
 // Cuts a folder read from the registry: the value is used up to its first NUL
 // within the bytes received, and a text that fills the buffer without a NUL is
-// treated as missing (""). size is the buffer size, got the bytes received.
+// treated as missing (""). The text never ends in half a double-byte
+// character. size is the buffer size, got the bytes received.
 void TerminateRegistryText(char* buf, size_t size, size_t got);

@@ -25,5 +25,24 @@ int WriteConfigString(const char* section, const char* key, const char* value);
 int WriteConfigHex(const char* section, const char* key, unsigned value);
 int WriteConfigInt(const char* section, const char* key, int value);
 
-// Folder buffers are kept once found; tests start over with this.
+// A burst of writes, saved as one step per file. From BeginSettingsBurst on,
+// every write goes into a copy of its file beside it (core/settings_copy.h),
+// and reads of that file see the copy. CommitSettingsBurst puts the copies in
+// place once every one is complete, and makes the next read see the new files;
+// when any write, copy or placement failed it returns false, and every file
+// that was not put in place is as it was. AbandonSettingsBurst removes the
+// copies and changes nothing. Either ends the burst; a new Begin abandons an
+// unfinished one.
+void BeginSettingsBurst();
+bool CommitSettingsBurst();
+void AbandonSettingsBurst();
+
+// Called before every write to a settings file or to its copy, and before a
+// copy is made or put in place. Tests end the process here to see what a crash
+// at each step leaves behind; never set in the programs.
+typedef void (*SettingsWriteHook)();
+extern SettingsWriteHook g_settingsWriteHook;
+
+// Folder buffers are kept once found, and a leftover copy is looked for at a
+// file's first use in a run; tests start over with this, as a new run would.
 void ResetFolderCache();

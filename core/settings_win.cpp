@@ -6,6 +6,7 @@
 #include "core/cmdline.h"
 #include "core/edition.h"
 #include "core/paths.h"
+#include "core/settings_copy.h"
 #include "core/system_dll_win.h"
 #include "core/text.h"
 
@@ -62,7 +63,7 @@ const char* GetSettingsDir() {
   return g_settingsDir;
 }
 
-bool GetGameIniPath(char* out) { return JoinPath(GetSettingsDir(), "Zanto.ini", out, MAX_PATH); }
+bool GetGameIniPath(char* out) { return ComposeGameIniPath(GetSettingsDir(), out, MAX_PATH); }
 
 bool GetConfigFilePath(char* out) {
   char module[MAX_PATH];
@@ -139,14 +140,170 @@ static bool RoomToRewrite(const char* path, const char* section, const char* key
   return available.QuadPart >= size + added + 4096;  // and a block to spare
 }
 
+SettingsWriteHook g_settingsWriteHook = nullptr;
+
+static void BeforeWrite() {
+  if (g_settingsWriteHook != nullptr) g_settingsWriteHook();
+}
+
 static BOOL WriteProfileKey(const char* section, const char* key, const char* value, const char* path) {
   if (!RoomToRewrite(path, section, key, value)) return FALSE;
+  BeforeWrite();
   return WritePrivateProfileStringA(section, key, value, path);
 }
 
+// The platform keeps profile files in memory between calls. After a file was
+// put in place behind its back, this makes the next call read it afresh.
+static void ForgetCachedProfile(const char* path) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path); }
+
+// ---- bursts ---------------------------------------------------------------------
+
+enum { FILE_GAME_INI, FILE_CONFIG, FILE_COUNT };
+
+static bool g_burstActive;
+static BurstFile g_burst[FILE_COUNT];
+static bool g_leftoverLookedFor[FILE_COUNT];
+
+// A copy that an earlier run left behind when it ended midway through a burst
+// is removed the first time this run uses the file.
+static void RemoveLeftoverCopy(int file, const char* path) {
+  if (g_leftoverLookedFor[file]) return;
+  g_leftoverLookedFor[file] = true;
+  char copy[MAX_PATH];
+  if (SettingsCopyPath(path, kSettingsCopyTag, copy, sizeof copy)) DeleteFileA(copy);
+}
+
+// The file an access operation works on: the file itself, or during a burst
+// the copy that already holds the burst's writes to it. False when the file's
+// path cannot be formed.
+static bool AccessPath(int file, char* out) {
+  bool ok = file == FILE_GAME_INI ? GetGameIniPath(out) : GetConfigFilePath(out);
+  if (!ok) return false;
+  RemoveLeftoverCopy(file, out);
+  const BurstFile* f = &g_burst[file];
+  if (g_burstActive && f->written && !f->failed) TextCopy(out, MAX_PATH, f->copy);
+  return true;
+}
+
+static SettingsFileKind KindOfFile(const char* path) {
+  DWORD attributes = GetFileAttributesA(path);
+  if (attributes == INVALID_FILE_ATTRIBUTES) {
+    DWORD error = GetLastError();
+    return error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND ? FILE_KIND_MISSING : FILE_KIND_UNKNOWN;
+  }
+  if ((attributes & FILE_ATTRIBUTE_DIRECTORY) != 0) return FILE_KIND_FOLDER;
+  if ((attributes & FILE_ATTRIBUTE_READONLY) != 0) return FILE_KIND_READ_ONLY;
+  return FILE_KIND_PLAIN;
+}
+
+// The burst's first write to a file starts its copy. The game may never have
+// run, so the settings folder is made when the file is not there yet.
+static void StartCopy(BurstFile* f, const char* path, bool settingsFolder) {
+  f->written = true;
+  if (!TextCopy(f->path, sizeof f->path, path) || !SettingsCopyPath(path, kSettingsCopyTag, f->copy, sizeof f->copy)) {
+    f->failed = true;
+    return;
+  }
+  switch (ChooseCopyStart(KindOfFile(path))) {
+    case COPY_FROM_FILE:
+      BeforeWrite();
+      if (!CopyFileA(path, f->copy, FALSE)) f->failed = true;
+      break;
+    case COPY_FRESH:
+      if (settingsFolder && GetSettingsDir()[0] != '\0') CreateFolderTree(GetSettingsDir());
+      if (!DeleteFileA(f->copy) && GetLastError() != ERROR_FILE_NOT_FOUND) f->failed = true;
+      break;
+    case COPY_REFUSED:
+      f->failed = true;
+      break;
+  }
+  ForgetCachedProfile(f->copy);  // the copy of an earlier burst may still be held in memory
+}
+
+static BOOL WriteBurstKey(int file, const char* path, const char* section, const char* key, const char* value) {
+  BurstFile* f = &g_burst[file];
+  if (!f->written) StartCopy(f, path, file == FILE_GAME_INI);
+  if (!f->failed && !WriteProfileKey(section, key, value, f->copy)) f->failed = true;
+  return f->failed ? FALSE : TRUE;
+}
+
+// A write whose file's path cannot be formed: during a burst, that file fails.
+static BOOL FailWrite(int file) {
+  if (g_burstActive) g_burst[file].written = g_burst[file].failed = true;
+  return FALSE;
+}
+
+// The copy is on the disk itself, not only in a cache, before it takes the file's place.
+static bool FlushToDisk(const char* path) {
+  HANDLE h = CreateFileA(path, GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
+                         FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  bool ok = FlushFileBuffers(h) != FALSE;
+  CloseHandle(h);
+  return ok;
+}
+
+// One rename over the file, which another program reading the file sees
+// either before or after. (ReplaceFileA would keep an access list of the file's
+// own, but not every platform does it in one step: Wine moves the file away
+// first, and a crash or a read in between finds no settings at all. The copy
+// has the file's attributes from CopyFileA.)
+static bool PutInPlace(BurstFile* f) {
+  BeforeWrite();
+  for (int attempts = 1; !MoveFileExA(f->copy, f->path, MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH);
+       ++attempts) {
+    DWORD error = GetLastError();
+    if (!TryPlacementAgain(attempts, error == ERROR_SHARING_VIOLATION || error == ERROR_ACCESS_DENIED)) return false;
+    Sleep(PLACEMENT_WAIT_MS);
+  }
+  ForgetCachedProfile(f->path);
+  return true;
+}
+
+static void EndBurst() {
+  g_burstActive = false;
+  for (BurstFile& f : g_burst) {
+    if (f.written && f.copy[0] != '\0') {
+      ForgetCachedProfile(f.copy);
+      DeleteFileA(f.copy);
+    }
+  }
+  memset(g_burst, 0, sizeof g_burst);
+}
+
+void BeginSettingsBurst() {
+  if (g_burstActive) AbandonSettingsBurst();
+  memset(g_burst, 0, sizeof g_burst);
+  g_burstActive = true;
+}
+
+void AbandonSettingsBurst() {
+  if (g_burstActive) EndBurst();
+}
+
+bool CommitSettingsBurst() {
+  if (!g_burstActive) return true;
+  for (BurstFile& f : g_burst) {
+    if (!f.written || f.failed) continue;
+    ForgetCachedProfile(f.copy);
+    if (!FlushToDisk(f.copy)) f.failed = true;
+  }
+  bool saved = BurstCanBePlaced(g_burst, FILE_COUNT);
+  if (saved) {
+    for (BurstFile& f : g_burst)
+      if (f.written && !PutInPlace(&f)) saved = false;
+  }
+  EndBurst();  // removes whatever copy was not put in place
+  return saved;
+}
+
+// ---- access operations ------------------------------------------------------------------
+
 int WriteGameIniString(const char* section, const char* key, const char* value) {
   char path[MAX_PATH];
-  if (!GetGameIniPath(path)) return FALSE;
+  if (!GetGameIniPath(path)) return FailWrite(FILE_GAME_INI);
+  RemoveLeftoverCopy(FILE_GAME_INI, path);
+  if (g_burstActive) return WriteBurstKey(FILE_GAME_INI, path, section, key, value);
   BOOL ok = WriteProfileKey(section, key, value, path);
   if (!ok && GetSettingsDir()[0] != '\0') {
     CreateFolderTree(GetSettingsDir());
@@ -157,12 +314,12 @@ int WriteGameIniString(const char* section, const char* key, const char* value) 
 
 const char* GetGameIniString(const char* section, const char* key, const char* def) {
   char path[MAX_PATH];
-  return ReadString(GetGameIniPath(path) ? path : nullptr, section, key, def, g_gameIniResult);
+  return ReadString(AccessPath(FILE_GAME_INI, path) ? path : nullptr, section, key, def, g_gameIniResult);
 }
 
 unsigned GetGameIniInt(const char* section, const char* key, int def) {
   char path[MAX_PATH];
-  if (!GetGameIniPath(path)) return (unsigned)def;
+  if (!AccessPath(FILE_GAME_INI, path)) return (unsigned)def;
   return GetPrivateProfileIntA(section, key, def, path);
 }
 
@@ -174,18 +331,20 @@ int WriteGameIniInt(const char* section, const char* key, int value) {
 
 unsigned GetConfigInt(const char* section, const char* key, int def) {
   char path[MAX_PATH];
-  if (!GetConfigFilePath(path)) return (unsigned)def;
+  if (!AccessPath(FILE_CONFIG, path)) return (unsigned)def;
   return GetPrivateProfileIntA(section, key, def, path);
 }
 
 const char* GetConfigString(const char* section, const char* key, const char* def) {
   char path[MAX_PATH];
-  return ReadString(GetConfigFilePath(path) ? path : nullptr, section, key, def, g_configResult);
+  return ReadString(AccessPath(FILE_CONFIG, path) ? path : nullptr, section, key, def, g_configResult);
 }
 
 int WriteConfigString(const char* section, const char* key, const char* value) {
   char path[MAX_PATH];
-  if (!GetConfigFilePath(path)) return FALSE;
+  if (!GetConfigFilePath(path)) return FailWrite(FILE_CONFIG);
+  RemoveLeftoverCopy(FILE_CONFIG, path);
+  if (g_burstActive) return WriteBurstKey(FILE_CONFIG, path, section, key, value);
   return WriteProfileKey(section, key, value, path);
 }
 
@@ -202,6 +361,7 @@ int WriteConfigInt(const char* section, const char* key, int value) {
 }
 
 void ResetFolderCache() {
+  memset(g_leftoverLookedFor, 0, sizeof g_leftoverLookedFor);
   g_installDir[0] = '\0';
   g_legacyInstallDir[0] = '\0';
   g_settingsDir[0] = '\0';

@@ -49,27 +49,23 @@ void SaveRecentConnection(HWND combo, const char* address) {
   RecentList rewrite;
   ReadShownList(combo, &shown);
   int count = BuildRecentRewrite(&shown, address, CompareSystemNoCase, &rewrite);
+  // The list is saved whole or not at all. A failure goes unsaid: the join
+  // goes on, and the list is only a convenience.
+  BeginSettingsBurst();
   for (int n = 1; n <= count; ++n) {
     char key[16];
     FormatRecentKey(n, key, sizeof key);
     WriteConfigString(kRecentSection, key, rewrite.items[n - 1]);
   }
-}
-
-// The dialog opens at the top left of its owner's client area, not centred;
-// the template says 0,0, and this holds it there whatever the window manager does.
-static void PlaceAtOwnerOrigin(HWND dlg) {
-  HWND owner = GetWindow(dlg, GW_OWNER);
-  if (owner == nullptr) return;
-  POINT origin = {0, 0};
-  ClientToScreen(owner, &origin);
-  SetWindowPos(dlg, nullptr, origin.x, origin.y, 0, 0, SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+  CommitSettingsBurst();
 }
 
 INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
   switch (msg) {
     case WM_INITDIALOG: {
-      PlaceAtOwnerOrigin(dlg);
+      // The template's 0,0 places the dialog at the top left of its owner's
+      // client area; the platform moves it back onto the screen when the owner
+      // sits near an edge, so the dialog is not moved here.
       HWND combo = GetDlgItem(dlg, IDC_CONNECT_ADDRESS);
       FillRecentConnections(combo);
       SetFocus(combo);

@@ -61,10 +61,14 @@ void ChooseNameColor(HWND owner) {
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
   if (g_chooseColor(&cc)) {
+    // The sixteen are saved together or not at all; a failure goes unsaid and
+    // the chosen colour is kept, as the custom colours are only a convenience.
+    BeginSettingsBurst();
     for (int i = 1; i <= CUSTOM_COLOR_COUNT; ++i) {
       FormatCustomColorKey(i, key, sizeof key);
       WriteConfigHex(kCustomColorSection, key, custom[i - 1]);
     }
+    CommitSettingsBurst();
     SetNameColor(cc.rgbResult);
     return;
   }

@@ -6,7 +6,10 @@
 #include <prsht.h>
 #include <string.h>
 
+#include "core/edition.h"
+#include "core/settings.h"
 #include "core/ui.h"
+#include "options/apply_order.h"
 #include "options/pages.h"
 #include "res/resource.h"
 
@@ -89,6 +92,28 @@ int CALLBACK OptionsSheetCallback(HWND sheet, UINT msg, LPARAM) {
   return 0;
 }
 
+// The pages applied by one OK are saved as one burst of writes: nothing
+// reaches a file until the last of them has written, and a refusal or a failed
+// save leaves both files as they were. A failed save keeps the sheet open, as
+// a refusal does, so that the player can make room and press OK again.
+static bool ApplyPage(HWND page, int pageIndex, const PageHandlers* h) {
+  HWND sheet = GetParent(page);
+  bool created[PAGE_COUNT];
+  for (int i = 0; i < PAGE_COUNT; ++i) created[i] = SendMessageA(sheet, PSM_INDEXTOHWND, (WPARAM)i, 0) != 0;
+  created[pageIndex] = true;
+  ApplyRole role = ApplyRoleOf(pageIndex, created, PAGE_COUNT);
+  if (role.begins) BeginSettingsBurst();
+  if (h->apply != nullptr && !h->apply(page)) {
+    AbandonSettingsBurst();
+    return false;
+  }
+  if (role.ends && !CommitSettingsBurst()) {
+    ShowMessage(page, kSettingsSaveFailed, MB_ICONERROR);
+    return false;
+  }
+  return true;
+}
+
 INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int pageIndex) {
   static const PageHandlers kNone = {nullptr, nullptr, nullptr};
   const PageHandlers* h = g_pageHandlers[pageIndex];
@@ -103,7 +128,7 @@ INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int p
     case WM_NOTIFY:
       if (lParam == 0 || ((NMHDR*)lParam)->code != (UINT)PSN_APPLY) return FALSE;
       SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);
-      if (h->apply != nullptr && !h->apply(page)) {
+      if (!ApplyPage(page, pageIndex, h)) {
         // Keeps the sheet open on this page; later pages are not applied.
         SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_INVALID_NOCHANGEPAGE);
       }

@@ -18,6 +18,8 @@
 //   zdrive enabled TITLE ID            prints 1 or 0
 //   zdrive visible TITLE ID            prints 1 or 0
 //   zdrive post TITLE MSG WPARAM LPARAM  posts a message to the top-level window
+//   zdrive send TITLE MSG WPARAM LPARAM  sends it and prints the result (0x...)
+//   zdrive key TITLE ID VK             moves the focus to the control (WM_NEXTDLGCTL), posts the key to it
 //   zdrive page TITLE INDEX            shows a page of a property sheet
 //   zdrive ok TITLE / cancel TITLE     presses the property sheet's OK / Cancel
 //   zdrive msgbox TITLE [ms]           waits for a message box captioned TITLE, prints its text
@@ -197,6 +199,17 @@ int wmain(int argc, wchar_t** argv) {
                  (LPARAM)wcstol(argv[5], nullptr, 0));
     return 0;
   }
+  if (wcscmp(cmd, L"send") == 0 && argc > 5) {
+    HWND top = TopWindow(title, 0, false);
+    DWORD_PTR result = 0;
+    if (top == nullptr || !SendMessageTimeoutW(top, (UINT)wcstoul(argv[3], nullptr, 0),
+                                               (WPARAM)wcstoul(argv[4], nullptr, 0),
+                                               (LPARAM)wcstol(argv[5], nullptr, 0), SMTO_NORMAL, 10000, &result))
+      return 1;
+    printf("0x%lX\n", (unsigned long)result);
+    fflush(stdout);
+    return 0;
+  }
   if (wcscmp(cmd, L"page") == 0) {
     HWND sheet = TopWindow(title, 0, false);
     if (sheet == nullptr) return 1;
@@ -213,6 +226,12 @@ int wmain(int argc, wchar_t** argv) {
   HWND c = Control(title, id, &dlg);
   if (wcscmp(cmd, L"click") == 0) {
     PostMessageW(dlg, WM_COMMAND, MAKEWPARAM(id, BN_CLICKED), (LPARAM)c);
+  } else if (wcscmp(cmd, L"key") == 0 && argc > 4) {
+    WPARAM vk = (WPARAM)wcstoul(argv[4], nullptr, 0);
+    LPARAM scan = (LPARAM)MapVirtualKeyW((UINT)vk, 0) << 16;
+    SendMessageW(dlg, WM_NEXTDLGCTL, (WPARAM)c, TRUE);
+    PostMessageW(c, WM_KEYDOWN, vk, scan | 1);
+    PostMessageW(c, WM_KEYUP, vk, scan | 0xC0000001);
   } else if (wcscmp(cmd, L"press") == 0) {
     PostMessageW(c, BM_CLICK, 0, 0);
   } else if (wcscmp(cmd, L"settext") == 0 && argc > 4) {

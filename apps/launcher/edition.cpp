@@ -10,6 +10,9 @@ const char* SettingsFallbackDir() { return GetLegacyInstallDir(); }
 const char kSettingsFallbackTail[] = "";
 bool SettingsPerUserAllowed() { return !IsWin9xPlatform(); }
 
+const char kSettingsCopyTag[] = "launcher";
+const char kSettingsSaveFailed[] = "The settings could not be saved. Check the free disk space and the file's attributes.";
+
 const char* GameFolder() { return GetLegacyInstallDir(); }
 const char kGameFolderSeparator[] = "";
 

@@ -8,6 +8,9 @@ const char* SettingsFallbackDir() { return GetInstallDir(); }
 const char kSettingsFallbackTail[] = "\\";
 bool SettingsPerUserAllowed() { return true; }
 
+const char kSettingsCopyTag[] = "m_portal";
+const char kSettingsSaveFailed[] = "設定を保存できませんでした。ディスクの空き容量とファイルの属性を確認してください。";
+
 const char* GameFolder() { return GetInstallDir(); }
 const char kGameFolderSeparator[] = "\\";
 

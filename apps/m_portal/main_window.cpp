@@ -131,14 +131,16 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       }
       return FALSE;
     case TRAY_CALLBACK:
-      if (wParam == TRAY_ICON_ID) {
-        if (lParam == WM_LBUTTONDOWN) {
-          g_inTray = 0;
-          CallShellNotifyIconA(NIM_DELETE, &g_trayIcon);
-          ShowWindow(wnd, SW_SHOWNORMAL);
-        } else if (lParam == WM_RBUTTONDOWN) {
-          ShowTrayMenu(wnd);
-        }
+      // Only the icon's messages are ours: the dialog manager asks for the
+      // default button with the same number (DM_GETDEFID, wParam 0), and left
+      // to the platform it learns 1001, so Enter in a field presses it.
+      if (wParam != TRAY_ICON_ID) return FALSE;
+      if (lParam == WM_LBUTTONDOWN) {
+        g_inTray = 0;
+        CallShellNotifyIconA(NIM_DELETE, &g_trayIcon);
+        ShowWindow(wnd, SW_SHOWNORMAL);
+      } else if (lParam == WM_RBUTTONDOWN) {
+        ShowTrayMenu(wnd);
       }
       return TRUE;
     case WM_APP:

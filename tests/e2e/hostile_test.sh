@@ -8,6 +8,7 @@
 HS_GAME='C:\Program Files\Korvel\Zanto'
 HS_CONNECT_MP="サーバへ接続"
 HS_START_FAILURE="起動に失敗しました"
+HS_SAVE_FAILURE="設定を保存できませんでした。ディスクの空き容量とファイルの属性を確認してください。"
 # The keys that the Controls page writes into PERIPHERAL.
 HS_BINDING_KEYS='^PLAYER[12] (DEVICE|KEYBOARD (UP|DOWN|LEFT|RIGHT|FIRE[123])|PAD FIRE[123])$'
 HS_RECENT_KEYS='^Addr(0[1-9]|1[0-6])$'
@@ -85,6 +86,24 @@ hs_sheet_ok() {  # title
   zd wait "$SHEET" 15000 || return 1
   zd ok "$SHEET"
   zd gone "$SHEET" 10000
+}
+
+# Presses OK on m_portal's open options sheet, which cannot save: one message,
+# the sheet still open behind it; then Cancel.
+hs_ok_fails() {  # description screenshot-name
+  zd ok "$SHEET"
+  check "$1: message" "$HS_SAVE_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
+  shot "hostile-$2"
+  zd answer "$TITLE_MP" 1
+  check "$1: one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check_ok "$1: sheet still open" zd wait "$SHEET" 1000
+  zd cancel "$SHEET"
+  check_ok "$1: Cancel closes the sheet" zd gone "$SHEET" 10000
+}
+
+hs_open_sheet() {
+  zd click "$TITLE_MP" 1008
+  zd wait "$SHEET" 15000
 }
 
 hs_mp_exit() {
@@ -326,21 +345,20 @@ test_mp_paths_with_spaces_and_double_byte_characters() {
 
 test_mp_unwritable_settings_files_and_folders() {
   hs_cleanup
-  # A read-only Zanto.ini (made immutable as well, since the tests run as root).
+  # A Zanto.ini that cannot be replaced: immutable, since the tests run as root
+  # and Wine then ignores the read-only attribute (which is tried in process);
+  # read-only where the file system knows no immutable files.
   mkdir -p "$SETTINGS_DIR"
   printf '[PERIPHERAL]\r\nPLAYER1 KEYBOARD UP=16\r\n[NETWORK]\r\nLog=1\r\n' > "$INI"
-  chmod 444 "$INI"
   local sum
   sum=$(hs_sum "$INI")
-  if chattr +i "$INI" 2>/dev/null; then HS_IMMUTABLE=$INI; fi
+  if chattr +i "$INI" 2>/dev/null; then HS_IMMUTABLE=$INI; else chmod 444 "$INI"; fi
   hs_start m_portal
-  zd click "$TITLE_MP" 1008
-  check_ok "sheet opens" zd wait "$SHEET" 15000
-  check "P1 UP read from the read-only file" "Q" "$(zd gettext "$SHEET" 1015 --page 0)"
-  zd ok "$SHEET"
-  check_ok "OK still closes the sheet" zd gone "$SHEET" 10000
-  check "read-only file unchanged" "$sum" "$(hs_sum "$INI")"
-  check "no message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check_ok "sheet opens" hs_open_sheet
+  check "P1 UP read from the unwritable file" "Q" "$(zd gettext "$SHEET" 1015 --page 0)"
+  hs_ok_fails "unwritable Zanto.ini" unwritable-ini
+  check "unwritable file unchanged" "$sum" "$(hs_sum "$INI")"
+  check "no copy left" "" "$(ls "$SETTINGS_DIR" | grep -v -x Zanto.ini)"
   check "exit code" 1 "$(hs_mp_exit)"
   hs_cleanup
   chmod 644 "$INI"
@@ -350,7 +368,8 @@ test_mp_unwritable_settings_files_and_folders() {
   mkdir -p "$INI" "$CFG_MP"
   hs_start m_portal
   check_ok "window appears with folders for files" zd wait "$TITLE_MP" 1000
-  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
+  check_ok "sheet opens" hs_open_sheet
+  hs_ok_fails "folders for files" folders
   check "Zanto.ini still a folder" 1 "$([ -d "$INI" ] && echo 1)"
   zd click "$TITLE_MP" 1003
   zd wait "$HS_CONNECT_MP" 15000
@@ -371,9 +390,9 @@ test_mp_unwritable_settings_files_and_folders() {
   printf 'not a folder' > "$korvel"
   hs_start m_portal
   check_ok "window appears" zd wait "$TITLE_MP" 1000
-  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
+  check_ok "sheet opens" hs_open_sheet
+  hs_ok_fails "no settings folder" no-folder
   check "the file in the way unchanged" "not a folder" "$(cat "$korvel")"
-  check "no message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
   check "exit code" 1 "$(hs_mp_exit)"
   rm -f "$korvel"
 }
@@ -381,7 +400,8 @@ test_mp_unwritable_settings_files_and_folders() {
 # ---- a full disk --------------------------------------------------------------------
 
 # The settings folder and a program folder on small file systems filled to
-# the last block: an OK or a join must not leave a settings file cut short.
+# the last block: an OK or a join must not leave a settings file cut short,
+# and the OK tells the player that it could not save.
 test_mp_full_disk_keeps_both_settings_files() {
   hs_cleanup
   mkdir -p "$SETTINGS_DIR"
@@ -396,13 +416,19 @@ test_mp_full_disk_keeps_both_settings_files() {
   sum=$(hs_sum "$INI")
   hs_start m_portal
   check_ok "window appears on a full disk" zd wait "$TITLE_MP" 1000
-  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
-  hs_same_keys "Zanto.ini not cut short" "$before" "$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")"
-  check "no write made that the disk could not hold" "$sum" "$(hs_sum "$INI")"
-  check "no message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
-  # With room again, the next OK writes the keys.
+  check_ok "sheet opens" hs_open_sheet
+  zd ok "$SHEET"
+  check "the player is told" "$HS_SAVE_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
+  shot hostile-full-disk
+  zd answer "$TITLE_MP" 1
+  check "one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check_ok "sheet still open" zd wait "$SHEET" 1000
+  check "Zanto.ini unchanged" "$sum" "$(hs_sum "$INI")"
+  check "no copy left" "Zanto.ini filler" "$(ls "$SETTINGS_DIR" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
+  # With room again, a second OK on the same sheet saves everything.
   rm -f "$SETTINGS_DIR/filler"
-  check_ok "sheet opens and closes with OK" hs_sheet_ok "$TITLE_MP"
+  zd ok "$SHEET"
+  check_ok "the second OK closes the sheet" zd gone "$SHEET" 10000
   check "binding keys written once there is room" 22 "$(hs_values "$INI" PERIPHERAL "$HS_BINDING_KEYS" | grep -c .)"
   hs_same_keys "and every other key kept" "$before" "$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")"
   check "exit code" 1 "$(hs_mp_exit)"

@@ -13,8 +13,8 @@ e2e_init() {  # build root
   GAME_DIR="$C/Program Files/Korvel/Zanto"
   APP_DIR="$C/zanto"
   mkdir -p "$GAME_DIR" "$APP_DIR"
-  cp "$E2E_ROOT"/win64/standins/*.exe "$GAME_DIR/"
-  cp "$E2E_ROOT"/win64/m_portal.exe "$E2E_ROOT"/win64/launcher.exe "$E2E_ROOT"/win64/zdrive.exe "$APP_DIR/"
+  cp "$ZANTO_BIN"/standins/*.exe "$GAME_DIR/"
+  cp "$ZANTO_BIN"/m_portal.exe "$ZANTO_BIN"/launcher.exe "$ZANTO_BIN"/zdrive.exe "$APP_DIR/"
   local user
   user=$(ls "$C/users" | grep -v -x Public | head -1)
   SETTINGS_DIR="$C/users/$user/AppData/Roaming/Korvel/Zanto"

@@ -119,6 +119,25 @@ test_mp_failed_start_shows_one_message_and_still_hides() {
   check "no second message" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
 }
 
+# Enter with the focus in the own-address field presses the default button
+# 1001: the dialog manager's question for it (DM_GETDEFID, 0x400 like the
+# tray callback) gets the platform's answer in both programs.
+test_enter_in_a_field_presses_the_default_button() {
+  mp_start_and_wait
+  check "m_portal's default button" 0x534B03E9 "$(zd send "$TITLE_MP" 0x400 0 0)"
+  zd key "$TITLE_MP" 1026 0x0D
+  wait_starts 1
+  check "m_portal starts offline" "\"$GAME\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"
+  check_ok "m_portal hides to the tray" zd hidden "$TITLE_MP" 10000
+  local started; started=$(standin_count)
+  lc_start_and_wait
+  check "launcher's default button" 0x534B03E9 "$(zd send "$TITLE_LC" 0x400 0 0)"
+  zd key "$TITLE_LC" 1026 0x0D
+  check "launcher ends after the start" 1 "$(app_exit_code)"
+  wait_starts $((started + 1))
+  check "launcher starts offline" "\"$GAME\\Zanto.exe\" SINGLE" "$(standin_cmdline $((started + 1)))"
+}
+
 lc_start_and_wait() {
   start_app launcher
   zd wait "$TITLE_LC" 30000 >/dev/null

@@ -7,6 +7,8 @@ ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 source "$ROOT/scripts/wine-env.sh"
 source "$ROOT/tests/e2e/lib.sh"
 trap wine_teardown EXIT
+wine_pick_arch "$ROOT/$BUILD" || exit 1
+echo "$ZANTO_ARCH_LINE"
 wine_prepare_prefix "$ROOT/$BUILD" e2e
 e2e_init "$ROOT/$BUILD"
 

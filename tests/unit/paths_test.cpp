@@ -73,4 +73,16 @@ TEST(RegistryText, TerminatedWithinWhatWasRead) {
   EXPECT_STREQ(buf, "");
 }
 
+// A lone lead byte at the cut would pair with the "\" that callers append
+// (0x5C is a valid trail byte) and change the path.
+TEST(RegistryText, CutAtACharacterBoundary) {
+  char buf[16];
+  memcpy(buf, "C:\\Z\x81xxxxxxxxxx", 16);
+  TerminateRegistryText(buf, sizeof buf, 5);  // read up to a lead byte, no terminator
+  EXPECT_STREQ(buf, "C:\\Z");
+  memcpy(buf, "C:\\\x82\xA0\x81\0xxxxxxxx", 16);
+  TerminateRegistryText(buf, sizeof buf, 7);  // terminated right after a lead byte
+  EXPECT_STREQ(buf, "C:\\\x82\xA0");
+}
+
 }  // namespace

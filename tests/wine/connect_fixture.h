@@ -179,12 +179,11 @@ static inline void CheckConnectTemplate() {
 
 // Geometry and style that both programs share.
 static inline void CheckDialogFrame(HWND dlg, HWND owner) {
-  POINT origin = {0, 0};
+  POINT origin = {0, 0}, at = {0, 0};  // the template's 0,0 in the owner's client area
   ClientToScreen(owner, &origin);
-  RECT r;
-  GetWindowRect(dlg, &r);
-  CHECK_EQ(r.left, origin.x);
-  CHECK_EQ(r.top, origin.y);
+  ClientToScreen(dlg, &at);
+  CHECK_EQ(at.x, origin.x);
+  CHECK_EQ(at.y, origin.y);
   RECT client = {0, 0, 186, 119};
   MapDialogRect(dlg, &client);
   RECT have;

@@ -2,6 +2,7 @@
 // and the duplicate message under launcher's own title.
 #include "itest.h"
 #include "dialog_template.h"
+#include "controls_fixture.h"
 
 #include <prsht.h>
 
@@ -59,6 +60,7 @@ static void LoadRefuseAndWrite() {
   WriteWholeFile(ini, "[PERIPHERAL]\r\nPLAYER2 KEYBOARD RIGHT=22\r\n");
   HWND host = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
   HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PAGE_CONTROLS), host, PageProc, 0);
+  CheckBindingColumns(page);  // both players on the keyboard: every button enabled
   char text[64];
   GetDlgItemTextA(page, 1023, text, sizeof text);
   CHECK_STR(text, "U");

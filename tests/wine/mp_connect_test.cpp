@@ -224,6 +224,22 @@ static void CancelAndCloseWriteNothing() {
   CHECK_STR(now, kFile);
 }
 
+// With the owner near the screen's bottom-right corner the dialog still lies
+// wholly on the screen.
+static RECT g_placed;
+static void RecordPlaceAndCancel(HWND dlg) {
+  GetWindowRect(dlg, &g_placed);
+  PressCancel(dlg);
+}
+
+static void OnScreenWhenTheOwnerSitsInTheCorner() {
+  int cx = GetSystemMetrics(SM_CXSCREEN), cy = GetSystemMetrics(SM_CYSCREEN);
+  SetWindowPos(g_owner, nullptr, cx - 120, cy - 90, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+  CHECK_EQ(RunConnectDialog(g_owner, RecordPlaceAndCancel), 0);
+  CHECK(g_placed.left >= 0 && g_placed.top >= 0);
+  CHECK(g_placed.right <= cx && g_placed.bottom <= cy);
+}
+
 void RunTests() {
   CheckConnectTemplate();
   g_owner = MakeOwner();
@@ -237,5 +253,6 @@ void RunTests() {
   OnlyTheSingleByteSpaceCuts();
   LongInputIsBounded();
   CancelAndCloseWriteNothing();
+  OnScreenWhenTheOwnerSitsInTheCorner();
   DestroyWindow(g_owner);
 }

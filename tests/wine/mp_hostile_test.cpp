@@ -393,7 +393,8 @@ static void FailingChooserOverHostileCustomColours() {
 }
 
 // A file where the settings folder's parent should be: writes report failure,
-// reads give the defaults, and the sheet's OK still closes it without a word.
+// reads give the defaults, and the sheet's OK cannot save: one message, and
+// the sheet stays open.
 static void SettingsFolderThatCannotBeMade() {
   PutGameIni(nullptr);
   std::string folder = GetSettingsDir();             // ...\Korvel\Zanto\ .
@@ -407,10 +408,16 @@ static void SettingsFolderThatCannotBeMade() {
   CHECK_STR(GetGameIniString("NETWORK", "Log", "def"), "def");
   g_messageHook = RecordMessage;
   g_messageCount = 0;
-  BOOL r = RunSheet(nullptr, PAGE_CONTROLS, {SelectPage(1), SelectPage(2), PressOk()});
+  BOOL r = RunSheet(nullptr, PAGE_CONTROLS, {
+      SelectPage(1),
+      SelectPage(2),
+      PressOk(),
+      Check([](HWND sheet) { CHECK(IsWindowVisible(sheet)); }),
+      PressCancel(),
+  });
   g_messageHook = nullptr;
   CHECK_EQ(r, TRUE);
-  CHECK_EQ(g_messageCount, 0);
+  CHECK_EQ(g_messageCount, 1);
   char buf[64];
   CHECK_EQ(ReadWholeFile(korvel.c_str(), buf, sizeof buf), 10);
   DeleteFileA(korvel.c_str());

@@ -89,6 +89,49 @@ static void GameIniAccess() {
   CHECK_EQ(strlen(got), 254);
 }
 
+// A per-user folder too long to hold "\Korvel\Zanto\Zanto.ini": the bare file
+// name would be the Windows folder's Zanto.ini, which the game never reads.
+static void SettingsPathThatCannotBeFormed() {
+  static const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+  char saved[MAX_PATH] = "";
+  DWORD savedType = REG_EXPAND_SZ, savedSize = sizeof saved;
+  HKEY k;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_QUERY_VALUE, &k) == ERROR_SUCCESS) {
+    RegQueryValueExA(k, "AppData", nullptr, &savedType, (BYTE*)saved, &savedSize);
+    RegCloseKey(k);
+  }
+  char longFolder[MAX_PATH] = "C:\\itest";  // 250 bytes, made in parts of at most 40
+  for (size_t n = strlen(longFolder); n < 250; n = strlen(longFolder)) {
+    size_t part = 250 - n < 40 ? 250 - n : 40;
+    longFolder[n] = '\\';
+    memset(longFolder + n + 1, 'd', part - 1);
+    longFolder[n + part] = '\0';
+    CreateDirectoryA(longFolder, nullptr);
+  }
+  SetRegString(kShellFolders, "AppData", longFolder);
+  char stray[MAX_PATH];
+  GetWindowsDirectoryA(stray, MAX_PATH);
+  lstrcatA(stray, "\\Zanto.ini");
+  const char kStray[] = "[SYSTEM]\r\nWindowPosX=5\r\n";
+  WriteWholeFile(stray, kStray);
+  ResetFolderCache();
+
+  char appdata[MAX_PATH] = "";
+  CallSHGetFolderPathA(nullptr, 26, nullptr, 0, appdata);
+  CHECK_STR(appdata, longFolder);
+  CHECK_STR(GetGameIniString("SYSTEM", "WindowPosX", "dflt"), "dflt");
+  CHECK_EQ(GetGameIniInt("SYSTEM", "WindowPosX", 7), 7);
+  CHECK(WriteGameIniString("SYSTEM", "WindowPosX", "9") == 0);
+  CHECK(WriteGameIniInt("SYSTEM", "Other", 1) == 0);
+  char now[256];
+  ReadWholeFile(stray, now, sizeof now);
+  CHECK_STR(now, kStray);
+
+  DeleteFileA(stray);
+  SetRegBytes(kShellFolders, "AppData", savedType, saved, savedSize);
+  ResetFolderCache();
+}
+
 static void ConfigAccess() {
   char cfg[MAX_PATH];
   GetConfigFilePath(cfg);
@@ -210,6 +253,7 @@ void RunTests() {
   RegistryLookupsAndCaching();
   SettingsFolderAndFiles();
   GameIniAccess();
+  SettingsPathThatCannotBeFormed();
   ConfigAccess();
   StartsAgainstStandIns();
 }

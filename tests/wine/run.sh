@@ -6,11 +6,13 @@ BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 source "$ROOT/scripts/wine-env.sh"
 trap wine_teardown EXIT
+wine_pick_arch "$ROOT/$BUILD" || exit 1
+echo "$ZANTO_ARCH_LINE"
 wine_prepare_prefix "$ROOT/$BUILD" wine
 C=$(wine_c)
 mkdir -p "$C/itest"
-cp "$ROOT/$BUILD"/win64/itests/*.exe "$C/itest/"
-rm -rf "$C/itest/standins" && cp -r "$ROOT/$BUILD/win64/standins" "$C/itest/standins"
+cp "$ZANTO_BIN"/itests/*.exe "$C/itest/"
+rm -rf "$C/itest/standins" && cp -r "$ZANTO_BIN/standins" "$C/itest/standins"
 
 passed=0; failed=0; broken=()
 for exe in "$C"/itest/*_test.exe; do

@@ -1,0 +1,33 @@
+// The Controls page's binding columns as the player sees them: from left to
+// right up, down, left, right, rotate left, rotate right, pause, each caption
+// over its button, and Tab going through the buttons in the same order.
+#pragma once
+#include "itest.h"
+
+// Per player, in column order: {button, caption}.
+static const int kControlColumns[2][7][2] = {
+    {{1015, 1052}, {1018, 1053}, {1022, 1054}, {1017, 1055}, {1019, 1056}, {1021, 1057}, {1020, 1058}},
+    {{1016, 1059}, {1024, 1065}, {1028, 1064}, {1023, 1063}, {1025, 1062}, {1027, 1061}, {1026, 1060}},
+};
+
+static inline RECT ControlRect(HWND page, int id) {
+  RECT r = {0, 0, 0, 0};
+  GetWindowRect(GetDlgItem(page, id), &r);
+  return r;
+}
+
+// page: a Controls page with every binding button enabled.
+static inline void CheckBindingColumns(HWND page) {
+  for (int p = 0; p < 2; ++p) {
+    for (int c = 0; c < 7; ++c) {
+      RECT b = ControlRect(page, kControlColumns[p][c][0]);
+      RECT cap = ControlRect(page, kControlColumns[p][c][1]);
+      CHECK(cap.bottom <= b.top && cap.left < b.right && b.left < cap.right);
+      if (c == 0) continue;
+      RECT left = ControlRect(page, kControlColumns[p][c - 1][0]);
+      CHECK(left.right <= b.left && left.top == b.top);
+      CHECK(GetNextDlgTabItem(page, GetDlgItem(page, kControlColumns[p][c - 1][0]), FALSE) ==
+            GetDlgItem(page, kControlColumns[p][c][0]));
+    }
+  }
+}
