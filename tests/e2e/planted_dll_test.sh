@@ -10,7 +10,7 @@ plant() {
   PLANT_DIR="$C/planted"
   rm -rf "$PLANT_DIR"
   mkdir -p "$PLANT_DIR"
-  cp "$E2E_ROOT"/win64/m_portal.exe "$E2E_ROOT"/win64/launcher.exe "$E2E_ROOT"/win64/standin_dlls/*.dll "$PLANT_DIR/"
+  cp "$ZANTO_BIN"/m_portal.exe "$ZANTO_BIN"/launcher.exe "$ZANTO_BIN"/standin_dlls/*.dll "$PLANT_DIR/"
 }
 
 start_planted() {  # m_portal|launcher
