@@ -86,12 +86,10 @@ target_link_options(startup_timer PRIVATE ${ZANTO_LINK_FLAGS} -mconsole -municod
 
 # Floors for the start-up benchmark (tools/floor.cpp): the calls each program's
 # start-up must make, with an empty dialog or the program's own main window.
-set(ZANTO_SOCKLIB_m_portal ws2_32)
-set(ZANTO_SOCKLIB_launcher wsock32)
 foreach(app m_portal launcher)
   add_executable(floor_${app} WIN32 ${CMAKE_SOURCE_DIR}/tools/floor.cpp ${CMAKE_SOURCE_DIR}/tools/bare_dialog.rc
                  $<TARGET_OBJECTS:zres_${app}>)
-  target_link_libraries(floor_${app} PRIVATE comctl32 ${ZANTO_SOCKLIB_${app}} user32 kernel32)
+  target_link_libraries(floor_${app} PRIVATE comctl32 ws2_32 user32 kernel32)
   target_link_options(floor_${app} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
 endforeach()
 
