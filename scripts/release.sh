@@ -61,3 +61,6 @@ for exe in m_portal launcher; do
   echo "  $exe.exe: $size bytes"
 done
 echo "  $(realpath --relative-to="$ROOT" "$ZIP"): $(stat -c %s "$ZIP") bytes, sha256 $(sha256sum < "$ZIP" | cut -d' ' -f1)"
+if [ "$loopback" = 1 ]; then
+  echo "WARNING: built with LOOPBACK addresses (see the top): a test package, not one for players."
+fi
