@@ -5,7 +5,7 @@ SHELL := /bin/bash
 BUILD ?= build
 JOBS ?= $(shell nproc)
 
-.PHONY: all deps build native test test-unit test-sanitize test-fuzz test-wine test-e2e run bench fuzz-long clean
+.PHONY: all deps build native test test-unit test-sanitize test-fuzz test-wine test-e2e run bench fuzz-long release screenshots clean
 
 all: build
 
@@ -57,6 +57,17 @@ run: build
 
 bench: build
 	bash scripts/bench.sh $(BUILD)
+
+# dist/zanto-launcher-<version>.zip: both programs, the players' read-me and
+# SHA256SUMS; prints the addresses built in and checks that the build is
+# reproducible (scripts/release.sh).
+release: build
+	JOBS=$(JOBS) bash scripts/release.sh $(BUILD)
+
+# docs/screenshots/: each program's main window, connect dialog and the seven
+# pages of its options sheet, from the real programs under Wine.
+screenshots: build
+	bash scripts/screenshots.sh $(BUILD)
 
 clean:
 	rm -rf $(BUILD) dist

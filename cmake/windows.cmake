@@ -15,14 +15,25 @@ add_compile_definitions(
   ZANTO_WEB_TOP_LEGACY="${ZANTO_WEB_TOP_LEGACY}" ZANTO_WEB_NEWS_LEGACY="${ZANTO_WEB_NEWS_LEGACY}"
   WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500)
 add_compile_options(-Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
-                    -fno-asynchronous-unwind-tables -fno-threadsafe-statics)
-set(ZANTO_LINK_FLAGS -static -s -Wl,--gc-sections)
+                    -fno-asynchronous-unwind-tables -fno-threadsafe-statics
+                    -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
+# Reproducible: no time stamp in the PE header, so that two builds of the same
+# sources give the same bytes wherever they are built (scripts/reproducible.sh).
+# Data execution prevention and address space randomisation stay on, and the
+# programs tell a terminal server that they need none of its compatibility shims.
+set(ZANTO_LINK_FLAGS -static -s -Wl,--gc-sections -Wl,--no-insert-timestamp
+    -Wl,--nxcompat -Wl,--dynamicbase -Wl,--tsaware)
 
 add_library(zlogic STATIC ${ZANTO_LOGIC_SOURCES})
 add_library(zwin STATIC ${ZANTO_WIN_SOURCES})
 
+# Static imports only of DLLs Windows takes from its own folder whatever lies
+# beside the program: its known DLLs, and comctl32 through the manifest.
+# launcher therefore takes Windows Sockets 1.1 from ws2_32 too (wsock32 is no
+# known DLL and would be searched for in the program's folder first); the
+# functions and their behaviour are the same.
 set(ZANTO_SYSLIBS_m_portal comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
-set(ZANTO_SYSLIBS_launcher comctl32 wsock32 advapi32 user32 kernel32 gdi32)
+set(ZANTO_SYSLIBS_launcher comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
 
 foreach(app m_portal launcher)
   file(GLOB ed_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/apps/${app}/*.cpp)
@@ -30,7 +41,8 @@ foreach(app m_portal launcher)
   add_library(zed_${app} STATIC ${ed_sources})
   add_library(zres_${app} OBJECT ${CMAKE_SOURCE_DIR}/res/${app}.rc)
   file(GLOB rc_parts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
-       ${CMAKE_SOURCE_DIR}/res/${app}/*.rc ${CMAKE_SOURCE_DIR}/res/*.ico)
+       ${CMAKE_SOURCE_DIR}/res/${app}/*.rc ${CMAKE_SOURCE_DIR}/res/*.ico
+       ${CMAKE_SOURCE_DIR}/res/*.manifest)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/res/${app}.rc PROPERTIES OBJECT_DEPENDS "${rc_parts}")
   set(ZANTO_LIBS_${app} -Wl,--start-group zed_${app} zwin zlogic -Wl,--end-group ${ZANTO_SYSLIBS_${app}})
 
@@ -45,6 +57,16 @@ foreach(name Zanto Lobby Launcher Updater)
   set_target_properties(standin_${name} PROPERTIES OUTPUT_NAME ${name} RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standins)
   target_link_libraries(standin_${name} PRIVATE user32 kernel32)
   target_link_options(standin_${name} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
+endforeach()
+
+# Stand-ins for Windows' own DLLs, planted beside the programs by the
+# end-to-end tests: each records in a file that it was loaded.
+foreach(name comctl32 winmm comdlg32 shell32 wsock32)
+  add_library(standin_dll_${name} SHARED ${CMAKE_SOURCE_DIR}/tools/standin_dll.cpp)
+  set_target_properties(standin_dll_${name} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
+                        RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin_dlls)
+  target_link_libraries(standin_dll_${name} PRIVATE kernel32)
+  target_link_options(standin_dll_${name} PRIVATE ${ZANTO_LINK_FLAGS})
 endforeach()
 
 # The end-to-end driver: finds windows by title and controls by id.
@@ -64,12 +86,10 @@ target_link_options(startup_timer PRIVATE ${ZANTO_LINK_FLAGS} -mconsole -municod
 
 # Floors for the start-up benchmark (tools/floor.cpp): the calls each program's
 # start-up must make, with an empty dialog or the program's own main window.
-set(ZANTO_SOCKLIB_m_portal ws2_32)
-set(ZANTO_SOCKLIB_launcher wsock32)
 foreach(app m_portal launcher)
   add_executable(floor_${app} WIN32 ${CMAKE_SOURCE_DIR}/tools/floor.cpp ${CMAKE_SOURCE_DIR}/tools/bare_dialog.rc
                  $<TARGET_OBJECTS:zres_${app}>)
-  target_link_libraries(floor_${app} PRIVATE comctl32 ${ZANTO_SOCKLIB_${app}} user32 kernel32)
+  target_link_libraries(floor_${app} PRIVATE comctl32 ws2_32 user32 kernel32)
   target_link_options(floor_${app} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
 endforeach()
 

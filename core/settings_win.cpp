@@ -7,6 +7,7 @@
 #include "core/edition.h"
 #include "core/paths.h"
 #include "core/settings_copy.h"
+#include "core/system_dll_win.h"
 #include "core/text.h"
 
 static char g_installDir[MAX_PATH];
@@ -39,7 +40,7 @@ const char* GetLegacyInstallDir() {
 
 int CallSHGetFolderPathA(void* owner, int folder, void* token, unsigned flags, char* path) {
   typedef HRESULT(WINAPI * Fn)(HWND, int, HANDLE, DWORD, LPSTR);
-  HMODULE lib = LoadLibraryA("Shell32.dll");
+  HMODULE lib = LoadSystemLibrary("shell32.dll");
   if (lib == nullptr) return -1;
   Fn fn = (Fn)(void*)GetProcAddress(lib, "SHGetFolderPathA");
   if (fn == nullptr) {

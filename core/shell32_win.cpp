@@ -1,10 +1,12 @@
 #include "core/shell32.h"
 
+#include "core/system_dll_win.h"
+
 // Loaded once and kept for the life of the process.
 static HMODULE g_shell32;
 
 static FARPROC ShellProc(const char* name) {
-  if (g_shell32 == nullptr) g_shell32 = LoadLibraryA("shell32.dll");
+  if (g_shell32 == nullptr) g_shell32 = LoadSystemLibrary("shell32.dll");
   return g_shell32 != nullptr ? GetProcAddress(g_shell32, name) : nullptr;
 }
 

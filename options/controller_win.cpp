@@ -2,12 +2,14 @@
 
 #include <string.h>
 
+#include "core/system_dll_win.h"
+
 static JoyGetPosExFunction g_winmmJoyGetPosEx;
 
 static MMRESULT WINAPI WinmmJoyGetPosEx(UINT id, LPJOYINFOEX info) {
   if (g_winmmJoyGetPosEx == nullptr) {
     // Loaded once and kept: the library stays for the life of the process.
-    HMODULE winmm = LoadLibraryA("winmm.dll");
+    HMODULE winmm = LoadSystemLibrary("winmm.dll");
     if (winmm != nullptr) g_winmmJoyGetPosEx = (JoyGetPosExFunction)(void*)GetProcAddress(winmm, "joyGetPosEx");
     if (g_winmmJoyGetPosEx == nullptr) return MMSYSERR_NODRIVER;
   }

@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "core/settings.h"
+#include "core/system_dll_win.h"
 #include "core/ui.h"
 #include "options/online.h"
 
@@ -19,7 +20,7 @@ void SetNameColor(unsigned color) { g_nameColor = color & 0x00FFFFFFu; }
 // The library stays loaded for the rest of the run once it was needed.
 static bool LoadColorChooser() {
   if (g_chooseColor != nullptr && g_commDlgExtendedError != nullptr) return true;
-  HMODULE lib = LoadLibraryA("comdlg32.dll");
+  HMODULE lib = LoadSystemLibrary("comdlg32.dll");
   if (lib == nullptr) return false;
   if (g_chooseColor == nullptr) g_chooseColor = (ChooseColorFn)(void*)GetProcAddress(lib, "ChooseColorA");
   if (g_commDlgExtendedError == nullptr)

@@ -97,7 +97,7 @@ wine_start_display() {
   for n in $(seq 90 140); do
     [ -e /tmp/.X11-unix/X$n ] || [ -e /tmp/.X$n-lock ] || break
   done
-  Xvfb ":$n" -screen 0 1024x768x24 -nolisten tcp >/dev/null 2>&1 &
+  Xvfb ":$n" -screen 0 "${ZANTO_SCREEN:-1024x768}x24" -nolisten tcp >/dev/null 2>&1 &
   ZANTO_XVFB_PID=$!
   export DISPLAY=":$n"
   for _ in $(seq 1 50); do [ -e /tmp/.X11-unix/X$n ] && break; sleep 0.1; done

@@ -24,6 +24,8 @@
 //   zdrive ok TITLE / cancel TITLE     presses the property sheet's OK / Cancel
 //   zdrive msgbox TITLE [ms]           waits for a message box captioned TITLE, prints its text
 //   zdrive answer TITLE ID             presses button ID of that message box
+//   zdrive rect TITLE                  prints "x y width height" of the visible window TITLE, in pixels
+//   zdrive boxrect TITLE               the same for the message box captioned TITLE
 //   zdrive list                        lists top-level windows
 // Append --page N to address a control on page N of the property sheet TITLE.
 #include <windows.h>
@@ -141,6 +143,11 @@ int wmain(int argc, wchar_t** argv) {
     }
   }
   if (argc < 2) return 2;
+  // Rectangles in real pixels at any DPI setting, not scaled for a program that knows nothing of DPI.
+  typedef BOOL(WINAPI * SetProcessDPIAwareFn)();
+  SetProcessDPIAwareFn dpiAware =
+      (SetProcessDPIAwareFn)(void*)GetProcAddress(GetModuleHandleW(L"user32.dll"), "SetProcessDPIAware");
+  if (dpiAware != nullptr) dpiAware();
   const wchar_t* cmd = argv[1];
   const wchar_t* title = argc > 2 ? argv[2] : L"";
   int id = argc > 3 ? _wtoi(argv[3]) : 0;
@@ -170,6 +177,13 @@ int wmain(int argc, wchar_t** argv) {
     wchar_t buf[4096] = L"";
     if (text != nullptr) GetWindowTextW(text, buf, 4096);
     PrintUtf8(buf);
+    return 0;
+  }
+  if (wcscmp(cmd, L"rect") == 0 || wcscmp(cmd, L"boxrect") == 0) {
+    HWND w = TopWindow(title, 0, true, wcscmp(cmd, L"boxrect") == 0);
+    RECT r;
+    if (w == nullptr || !GetWindowRect(w, &r)) return 1;
+    printf("%ld %ld %ld %ld\n", r.left, r.top, r.right - r.left, r.bottom - r.top);
     return 0;
   }
   if (wcscmp(cmd, L"answer") == 0) {

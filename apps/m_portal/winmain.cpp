@@ -5,10 +5,14 @@
 #include "apps/m_portal/main_window.h"
 #include "core/edition.h"
 #include "core/platform.h"
+#include "core/system_dll_win.h"
 #include "core/ui.h"
 #include "res/resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
+  // First of all: a DLL planted beside the program (say, in a downloads folder)
+  // must never be loaded in place of Windows' own.
+  RestrictDllSearch();
   if (IsWin9xPlatform()) {
     ShowMessage(nullptr, "Win9xには対応していません。", MB_ICONERROR);
     return 0;

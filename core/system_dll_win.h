@@ -1,0 +1,13 @@
+// Protection against planted DLLs. A player often starts the programs from a
+// downloads folder; Windows would look for a DLL in the program's own folder
+// first, so a DLL someone left there would run inside the program.
+#pragma once
+#include <windows.h>
+
+// Restricts the DLL search of this process to the system folder. Called first
+// in WinMain, before anything can load a library.
+void RestrictDllSearch();
+
+// Loads a DLL of Windows by its full path in the system folder; nullptr when
+// it cannot be loaded or the path does not fit.
+HMODULE LoadSystemLibrary(const char* name);
