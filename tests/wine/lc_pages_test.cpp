@@ -7,14 +7,25 @@
 #include "core/start.h"
 #include "core/ui.h"
 
+static const PageTemplateTexts kTexts = {
+    "Quick message",
+    "Default",
+    "Video settings",
+    {"Video", "Direct3D(&3)", "DirectDraw(&D)", "Resolution", "", "Window", "Fullscreen(&F)", "Windowed(&W)",
+     "Offset", "", ",", "", "Background", "Show(&G)", "Hide(&N)", "Filter", "Sharp(&H)", "Soft(&T)",
+     "Show version number(&V)", "Show FPS(&P)", "Default"},
+    "Sound",
+    {"BGM/SE", "On", "Off", "Default"},
+    "Folder",
+    {"Directory", "Open Replay and Save folder", "Open Zanto Folder", "Web", "Zanto Win Official Website（KORVEL）",
+     "Latest update（KORVEL）"},
+    "About",
+    {"Zanto Alternate Launcher", "Ver. 1.4.0 (2005/08/15)", "Version of Zanto: ", "Ver.0.00", "Executables:",
+     "Zanto.exe (----/--/--)", "Launcher.exe (----/--/--)", "Lobby.exe (----/--/--)", "", "Update(&U)"},
+};
+
 static void Templates() {
-  const ExpectedItem quick[] = {
-      {-1, STATIC, "F1"}, {2001, EDIT, ""}, {-1, STATIC, "F2"}, {2002, EDIT, ""}, {-1, STATIC, "F3"},
-      {2003, EDIT, ""},   {-1, STATIC, "F4"}, {2004, EDIT, ""}, {-1, STATIC, "F5"}, {2005, EDIT, ""},
-      {-1, STATIC, "F6"}, {2006, EDIT, ""}, {-1, STATIC, "F7"}, {2007, EDIT, ""}, {-1, STATIC, "F8"},
-      {2008, EDIT, ""},   {1027, BUTTON, "Default"},
-  };
-  CheckTemplateItems(105, "Quick message", 259, 155, quick, 17);
+  CheckPageTemplates(kTexts);
   DialogTemplate t;
   LoadDialogTemplate(105, &t);
   const short editY[8] = {11, 26, 40, 55, 70, 85, 99, 114};
@@ -24,61 +35,9 @@ static void Templates() {
     CHECK(!(edit.style & WS_BORDER));  // a sunken client edge instead
     CHECK((edit.style & (ES_AUTOHSCROLL | WS_TABSTOP)) == (ES_AUTOHSCROLL | WS_TABSTOP));
   }
-
-  const ExpectedItem video[] = {
-      {-1, BUTTON, "Video"},
-      {1040, BUTTON, "Direct3D(&3)"},
-      {1041, BUTTON, "DirectDraw(&D)"},
-      {-1, BUTTON, "Resolution"},
-      {1022, COMBO, ""},
-      {-1, BUTTON, "Window"},
-      {1043, BUTTON, "Fullscreen(&F)"},
-      {1044, BUTTON, "Windowed(&W)"},
-      {1042, STATIC, "Offset"},
-      {1007, EDIT, ""},
-      {-1, STATIC, ","},
-      {1011, EDIT, ""},
-      {-1, BUTTON, "Background"},
-      {1015, BUTTON, "Show(&G)"},
-      {1016, BUTTON, "Hide(&N)"},
-      {-1, BUTTON, "Filter"},
-      {1017, BUTTON, "Sharp(&H)"},
-      {1018, BUTTON, "Soft(&T)"},
-      {1019, BUTTON, "Show version number(&V)"},
-      {1020, BUTTON, "Show FPS(&P)"},
-      {1045, BUTTON, "Default"},
-  };
-  CheckTemplateItems(106, "Video settings", 275, 173, video, 21);
-
-  const ExpectedItem sound[] = {{-1, BUTTON, "BGM/SE"}, {1030, BUTTON, "On"}, {1031, BUTTON, "Off"}, {1027, BUTTON, "Default"}};
-  CheckTemplateItems(107, "Sound", 232, 125, sound, 4);
-
-  const ExpectedItem folder[] = {
-      {-1, BUTTON, "Directory"},
-      {1024, BUTTON, "Open Replay and Save folder"},
-      {1018, BUTTON, "Open Zanto Folder"},
-      {-1, BUTTON, "Web"},
-      {1022, BUTTON, "Zanto Win Official Website（KORVEL）"},
-      {1019, BUTTON, "Latest update（KORVEL）"},
-  };
-  CheckTemplateItems(108, "Folder", 241, 165, folder, 6);
   LoadDialogTemplate(108, &t);
   CHECK_EQ(t.items[1].style & BS_TYPEMASK, BS_DEFPUSHBUTTON);  // 1024 is the default button
   CHECK_EQ(t.items[2].style & BS_TYPEMASK, BS_PUSHBUTTON);
-
-  const ExpectedItem about[] = {
-      {-1, STATIC, "Zanto Alternate Launcher"},
-      {-1, STATIC, "Ver. 1.4.0 (2005/08/15)"},
-      {-1, STATIC, "Version of Zanto: "},
-      {1067, STATIC, "Ver.0.00"},
-      {-1, STATIC, "Executables:"},
-      {1032, STATIC, "Zanto.exe (----/--/--)"},
-      {1033, STATIC, "Launcher.exe (----/--/--)"},
-      {1034, STATIC, "Lobby.exe (----/--/--)"},
-      {-1, BUTTON, ""},
-      {1017, BUTTON, "Update(&U)"},
-  };
-  CheckTemplateItems(109, "About", 235, 177, about, 10);
 }
 
 static void ControlKinds() {
@@ -154,14 +113,8 @@ static void AboutOverlongPaths() {
 
 // The update button runs Updater.exe from the install folder with "/result".
 static void AboutUpdateButton() {
-  char from[MAX_PATH], dir[MAX_PATH];
-  GetFullPathNameA("standins", MAX_PATH, dir, nullptr);
-  wsprintfA(from, "%s\\Updater.exe", dir);
-  CHECK(CopyFileA(from, GameFile(kGame, "Updater.exe").c_str(), FALSE));
+  PutStandIn(kGame, "Updater.exe", kLog);
   UseInstallDir(kGame);
-  DeleteFileA(kLog);
-  SetEnvironmentVariableA("ZANTO_STANDIN_LOG", kLog);
-  SetEnvironmentVariableA("ZANTO_STANDIN_QUIET", "1");
   g_messageHook = RecordMessage;
   g_messageCount = 0;
   HWND page = OpenPage<PAGE_ABOUT>(IDD_PAGE_ABOUT);

@@ -7,14 +7,26 @@
 #include "core/start.h"
 #include "core/ui.h"
 
+static const PageTemplateTexts kTexts = {
+    "ショートカットメッセージ",
+    "デフォルト",
+    "画面・描画",
+    {"グラフィック描画API", "Direct3D(&3)", "DirectDraw(&D)", "解像度", "", "画面モード", "フルスクリーン(&F)",
+     "ウィンドウ(&W)", "表示位置 :\n(Pixel)", "", ",", "", "背景描画", "あり(&G)", "なし(&N)", "画質", "シャープ(&H)",
+     "ソフト(&T)", "画面上にバージョン番号表示(&V)", "画面上にフレームレート(FPS)表示(&P)", "デフォルト"},
+    "サウンド",
+    {"BGM/SEの再生", "あり", "なし", "デフォルト"},
+    "ブラウズ",
+    {"ローカルディレクトリの表示", "個人データ・リプレイ格納フォルダを開く", "プログラムインストールフォルダを開く",
+     "Webページへのリンク", "ZantoWin公式サイト（KORVEL）", "パッチ等の最新情報（KORVEL）"},
+    "バージョン情報",
+    {"Zanto Win 偽ランチャー ", "Ver. 2.08 (2009/02/05)", "インストールされている Zanto のバージョン : ", "Ver.0.00",
+     "構成ファイル : ", "Zanto.exe (----/--/--)", "Launcher.exe (----/--/--)", "Lobby.exe (----/--/--)", "",
+     "アップデータの起動(&U)"},
+};
+
 static void Templates() {
-  const ExpectedItem quick[] = {
-      {-1, STATIC, "F1"}, {2001, EDIT, ""}, {-1, STATIC, "F2"}, {2002, EDIT, ""}, {-1, STATIC, "F3"},
-      {2003, EDIT, ""},   {-1, STATIC, "F4"}, {2004, EDIT, ""}, {-1, STATIC, "F5"}, {2005, EDIT, ""},
-      {-1, STATIC, "F6"}, {2006, EDIT, ""}, {-1, STATIC, "F7"}, {2007, EDIT, ""}, {-1, STATIC, "F8"},
-      {2008, EDIT, ""},   {1027, BUTTON, "デフォルト"},
-  };
-  CheckTemplateItems(105, "ショートカットメッセージ", 259, 155, quick, 17);
+  CheckPageTemplates(kTexts);
   DialogTemplate t;
   LoadDialogTemplate(105, &t);
   const short labelY[8] = {13, 28, 43, 57, 72, 87, 102, 116}, editY[8] = {11, 26, 40, 55, 70, 85, 99, 114};
@@ -27,61 +39,8 @@ static void Templates() {
   }
   const TemplateItem& def = t.items[16];
   CHECK(def.x == 35 && def.y == 132 && def.cx == 50 && def.cy == 14);
-
-  const ExpectedItem video[] = {
-      {-1, BUTTON, "グラフィック描画API"},
-      {1040, BUTTON, "Direct3D(&3)"},
-      {1041, BUTTON, "DirectDraw(&D)"},
-      {-1, BUTTON, "解像度"},
-      {1022, COMBO, ""},
-      {-1, BUTTON, "画面モード"},
-      {1043, BUTTON, "フルスクリーン(&F)"},
-      {1044, BUTTON, "ウィンドウ(&W)"},
-      {1042, STATIC, "表示位置 :\n(Pixel)"},
-      {1007, EDIT, ""},
-      {-1, STATIC, ","},
-      {1011, EDIT, ""},
-      {-1, BUTTON, "背景描画"},
-      {1015, BUTTON, "あり(&G)"},
-      {1016, BUTTON, "なし(&N)"},
-      {-1, BUTTON, "画質"},
-      {1017, BUTTON, "シャープ(&H)"},
-      {1018, BUTTON, "ソフト(&T)"},
-      {1019, BUTTON, "画面上にバージョン番号表示(&V)"},
-      {1020, BUTTON, "画面上にフレームレート(FPS)表示(&P)"},
-      {1045, BUTTON, "デフォルト"},
-  };
-  CheckTemplateItems(106, "画面・描画", 275, 173, video, 21);
-
-  const ExpectedItem sound[] = {
-      {-1, BUTTON, "BGM/SEの再生"}, {1030, BUTTON, "あり"}, {1031, BUTTON, "なし"}, {1027, BUTTON, "デフォルト"}};
-  CheckTemplateItems(107, "サウンド", 232, 125, sound, 4);
-
-  const ExpectedItem folder[] = {
-      {-1, BUTTON, "ローカルディレクトリの表示"},
-      {1024, BUTTON, "個人データ・リプレイ格納フォルダを開く"},
-      {1018, BUTTON, "プログラムインストールフォルダを開く"},
-      {-1, BUTTON, "Webページへのリンク"},
-      {1022, BUTTON, "ZantoWin公式サイト（KORVEL）"},
-      {1019, BUTTON, "パッチ等の最新情報（KORVEL）"},
-  };
-  CheckTemplateItems(108, "ブラウズ", 241, 165, folder, 6);
   LoadDialogTemplate(108, &t);
   CHECK_EQ(t.items[1].style & BS_TYPEMASK, BS_PUSHBUTTON);  // no default button in m_portal
-
-  const ExpectedItem about[] = {
-      {-1, STATIC, "Zanto Win 偽ランチャー "},
-      {-1, STATIC, "Ver. 2.08 (2009/02/05)"},
-      {-1, STATIC, "インストールされている Zanto のバージョン : "},
-      {1067, STATIC, "Ver.0.00"},
-      {-1, STATIC, "構成ファイル : "},
-      {1032, STATIC, "Zanto.exe (----/--/--)"},
-      {1033, STATIC, "Launcher.exe (----/--/--)"},
-      {1034, STATIC, "Lobby.exe (----/--/--)"},
-      {-1, BUTTON, ""},
-      {1017, BUTTON, "アップデータの起動(&U)"},
-  };
-  CheckTemplateItems(109, "バージョン情報", 235, 177, about, 10);
   LoadDialogTemplate(109, &t);
   CHECK_EQ(t.items[8].style & BS_TYPEMASK, BS_GROUPBOX);
 }
@@ -197,20 +156,13 @@ static void AboutOverlongPaths() {
 
 // The update button starts the game's own launcher program with the saved login.
 static void AboutUpdateButton() {
-  char from[MAX_PATH], dir[MAX_PATH];
-  GetFullPathNameA("standins", MAX_PATH, dir, nullptr);
-  wsprintfA(from, "%s\\Launcher.exe", dir);
-  std::string to = GameFile(kGame, "Launcher.exe");
-  CHECK(CopyFileA(from, to.c_str(), FALSE));
+  std::string to = PutStandIn(kGame, "Launcher.exe", kLog);
   UseInstallDir(kGame);
   char cfg[MAX_PATH];
   GetConfigFilePath(cfg);
   DeleteFileA(cfg);
   WriteConfigString("m_portal", "Matchup_LoginID", "player");
   WriteConfigString("m_portal", "Matchup_Password", "pw");
-  DeleteFileA(kLog);
-  SetEnvironmentVariableA("ZANTO_STANDIN_LOG", kLog);
-  SetEnvironmentVariableA("ZANTO_STANDIN_QUIET", "1");
   g_messageHook = RecordMessage;
   g_messageCount = 0;
 

@@ -187,6 +187,53 @@ static inline void CheckTemplateItems(int templateId, const char* caption, int c
   }
 }
 
+// The five pages' templates hold the same controls in both programs; only the
+// texts are the edition's. Each list is in tab order.
+struct PageTemplateTexts {
+  const char* quickCaption;
+  const char* quickDefault;
+  const char* videoCaption;
+  const char* video[21];
+  const char* soundCaption;
+  const char* sound[4];
+  const char* folderCaption;
+  const char* folder[6];
+  const char* aboutCaption;
+  const char* about[10];
+};
+
+static inline void CheckTemplateTexts(int templateId, const char* caption, int cx, int cy, const int (*idClass)[2],
+                                      const char* const* texts, int count) {
+  ExpectedItem items[32];
+  for (int i = 0; i < count; ++i) items[i] = {idClass[i][0], (WORD)idClass[i][1], texts[i]};
+  CheckTemplateItems(templateId, caption, cx, cy, items, count);
+}
+
+static inline void CheckPageTemplates(const PageTemplateTexts& e) {
+  const char* const fKeys[8] = {"F1", "F2", "F3", "F4", "F5", "F6", "F7", "F8"};
+  ExpectedItem quick[17];
+  for (int n = 0; n < 8; ++n) {
+    quick[2 * n] = {-1, STATIC, fKeys[n]};
+    quick[2 * n + 1] = {2001 + n, EDIT, ""};
+  }
+  quick[16] = {1027, BUTTON, e.quickDefault};
+  CheckTemplateItems(105, e.quickCaption, 259, 155, quick, 17);
+
+  const int video[21][2] = {{-1, BUTTON},   {1040, BUTTON}, {1041, BUTTON}, {-1, BUTTON},   {1022, COMBO},
+                            {-1, BUTTON},   {1043, BUTTON}, {1044, BUTTON}, {1042, STATIC}, {1007, EDIT},
+                            {-1, STATIC},   {1011, EDIT},   {-1, BUTTON},   {1015, BUTTON}, {1016, BUTTON},
+                            {-1, BUTTON},   {1017, BUTTON}, {1018, BUTTON}, {1019, BUTTON}, {1020, BUTTON},
+                            {1045, BUTTON}};
+  CheckTemplateTexts(106, e.videoCaption, 275, 173, video, e.video, 21);
+  const int sound[4][2] = {{-1, BUTTON}, {1030, BUTTON}, {1031, BUTTON}, {1027, BUTTON}};
+  CheckTemplateTexts(107, e.soundCaption, 232, 125, sound, e.sound, 4);
+  const int folder[6][2] = {{-1, BUTTON}, {1024, BUTTON}, {1018, BUTTON}, {-1, BUTTON}, {1022, BUTTON}, {1019, BUTTON}};
+  CheckTemplateTexts(108, e.folderCaption, 241, 165, folder, e.folder, 6);
+  const int about[10][2] = {{-1, STATIC},   {-1, STATIC},   {-1, STATIC}, {1067, STATIC}, {-1, STATIC},
+                            {1032, STATIC}, {1033, STATIC}, {1034, STATIC}, {-1, BUTTON}, {1017, BUTTON}};
+  CheckTemplateTexts(109, e.aboutCaption, 235, 177, about, e.about, 10);
+}
+
 // ---- what both programs share -------------------------------------------------
 
 static inline HWND OpenQuickMessages() { return OpenPage<PAGE_QUICKMSG>(IDD_PAGE_QUICKMSG); }
@@ -634,4 +681,18 @@ static inline bool WaitForLog(const char* log, char* buf, int size) {
     Sleep(100);
   }
   return false;
+}
+
+// Copies the stand-in program name into the game's folder and has it log to
+// log, quietly, from a fresh log; returns its path there.
+static inline std::string PutStandIn(const char* folder, const char* name, const char* log) {
+  char from[MAX_PATH], dir[MAX_PATH];
+  GetFullPathNameA("standins", MAX_PATH, dir, nullptr);
+  wsprintfA(from, "%s\\%s", dir, name);
+  std::string to = GameFile(folder, name);
+  CHECK(CopyFileA(from, to.c_str(), FALSE));
+  DeleteFileA(log);
+  SetEnvironmentVariableA("ZANTO_STANDIN_LOG", log);
+  SetEnvironmentVariableA("ZANTO_STANDIN_QUIET", "1");
+  return to;
 }
