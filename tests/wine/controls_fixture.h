@@ -3,6 +3,8 @@
 // over its button, and Tab going through the buttons in the same order.
 #pragma once
 #include "itest.h"
+#include "dialog_template.h"
+#include "res/resource.h"
 
 // Per player, in column order: {button, caption}.
 static const int kControlColumns[2][7][2] = {
@@ -29,5 +31,25 @@ static inline void CheckBindingColumns(HWND page) {
       CHECK(GetNextDlgTabItem(page, GetDlgItem(page, kControlColumns[p][c - 1][0]), FALSE) ==
             GetDlgItem(page, kControlColumns[p][c][0]));
     }
+  }
+}
+
+struct ControlText {
+  int id;
+  const char* text;
+};
+
+// The template's size (alike in both programs), the edition's caption, and
+// the edition's text of each listed control.
+static inline void CheckControlsTemplate(DialogTemplate* t, const char* caption, const ControlText* texts,
+                                         int count) {
+  CHECK(LoadDialogTemplate(IDD_PAGE_CONTROLS, t));
+  CHECK_EQ(t->cx, 275);
+  CHECK_EQ(t->cy, 195);
+  CHECK_STR(t->caption, caption);
+  for (int i = 0; i < count; ++i) {
+    const TemplateItem* item = FindTemplateItem(t, texts[i].id);
+    CHECK(item != nullptr);
+    if (item != nullptr) CHECK_STR(item->title, texts[i].text);
   }
 }

@@ -29,26 +29,14 @@ static bool Apply(HWND page) {
 
 static void EnglishTemplate() {
   DialogTemplate t;
-  CHECK(LoadDialogTemplate(IDD_PAGE_CONTROLS, &t));
-  CHECK_EQ(t.cx, 275);
-  CHECK_EQ(t.cy, 195);
-  CHECK_STR(t.caption, "Controls");
-  struct Expect {
-    int id;
-    const char* text;
-  };
-  const Expect texts[] = {
+  const ControlText texts[] = {
       {1009, "Keyboard"}, {1010, "Game Pad"}, {1011, "Disable"}, {1012, "Keyboard"}, {1013, "Game Pad"},
       {1014, "Disable"}, {1052, "Up"}, {1053, "Down"}, {1054, "Left"}, {1055, "Right"}, {1058, "Pause"},
       {1056, "Rotate Left"}, {1057, "Rotate Right"}, {1059, "Up"}, {1065, "Down"}, {1064, "Left"},
       {1063, "Right"}, {1060, "Pause"}, {1062, "Rotate Left"}, {1061, "Rotate Right"}, {1029, "Default"},
       {1016, "Def."}, {1026, "O"}, {1027, "Def."},
   };
-  for (const Expect& e : texts) {
-    const TemplateItem* item = FindTemplateItem(&t, e.id);
-    CHECK(item != nullptr);
-    if (item != nullptr) CHECK_STR(item->title, e.text);
-  }
+  CheckControlsTemplate(&t, "Controls", texts, sizeof texts / sizeof texts[0]);
   const TemplateItem* disable = FindTemplateItem(&t, 1011);
   CHECK(disable != nullptr && (disable->style & WS_DISABLED) != 0);
 }

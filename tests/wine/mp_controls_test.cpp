@@ -102,26 +102,14 @@ static const char* const kPadDefaults[7] = {"***", "***", "***", "***", "KEY 8",
 
 static void TemplateControlsAndLayout() {
   DialogTemplate t;
-  CHECK(LoadDialogTemplate(IDD_PAGE_CONTROLS, &t));
-  CHECK_EQ(t.cx, 275);
-  CHECK_EQ(t.cy, 195);
-  CHECK_STR(t.caption, "キーアサイン");
-  struct Expect {
-    int id;
-    const char* text;
-  };
-  const Expect texts[] = {
+  const ControlText texts[] = {
       {1009, "キーボード"}, {1010, "ゲームコントローラ"}, {1011, "無効"}, {1012, "キーボード"},
       {1013, "ゲームコントローラ"}, {1014, "無効"}, {1052, "上"}, {1053, "下"}, {1054, "左"}, {1055, "右"},
       {1058, "ポーズ"}, {1056, "左回"}, {1057, "右回"}, {1059, "上"}, {1065, "下"}, {1064, "左"},
       {1063, "右"}, {1060, "ポーズ"}, {1062, "左回"}, {1061, "右回"}, {1029, "デフォルト"},
       {1015, "Def."}, {1020, "Enter"}, {1019, "Z"}, {1021, "X"}, {1026, "O"}, {1025, "Def."},
   };
-  for (const Expect& e : texts) {
-    const TemplateItem* item = FindTemplateItem(&t, e.id);
-    CHECK(item != nullptr);
-    if (item != nullptr) CHECK_STR(item->title, e.text);
-  }
+  CheckControlsTemplate(&t, "キーアサイン", texts, sizeof texts / sizeof texts[0]);
   for (int id = 1009; id <= 1014; ++id) {
     const TemplateItem* r = FindTemplateItem(&t, id);
     CHECK(r != nullptr && (r->style & 0xF) == BS_RADIOBUTTON);
