@@ -189,3 +189,21 @@ static inline std::vector<std::string> SharedPageKeysOfTheIni() {
     all.push_back(k);
   return all;
 }
+
+// What was written is what the game can read: numbers as numbers, the colour
+// in its shape, texts of whole characters within 255 bytes.
+static inline void CheckReadableByTheGame(const IniSnapshot& s, const std::vector<std::string>& keys) {
+  for (const std::string& k : keys) {
+    std::string section = k.substr(0, k.find('/')), key = k.substr(k.find('/') + 1);
+    std::string v = SnapValue(s, section.c_str(), key.c_str());
+    if (key.compare(0, 15, "SHORTCUTMESSAGE") == 0 || key == "MATCHUP_HANDLENAME") {
+      CHECK(v.size() <= 255 && WholeCharacters(v.c_str()));
+    } else if (key == "MATCHUP_COLOR") {
+      CHECK_STR(v.c_str(), "0x00404040");  // all ones: the default
+    } else {
+      bool ok = IsDecimal(v);
+      CHECK(ok);
+      if (!ok) ItestPrintText(k.c_str(), v.c_str());
+    }
+  }
+}

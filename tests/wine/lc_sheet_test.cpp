@@ -35,15 +35,7 @@ static void EnglishTabsAndTheSameFrame() {
   g_calls.clear();
   BOOL r = RunSheet(nullptr, 0, {
       Check([](HWND sheet) {
-        char caption[256];
-        GetWindowTextA(sheet, caption, sizeof caption);
-        CHECK_STR(caption, kSheetCaption);
-        CHECK((GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) == 0);
-        HWND apply = GetDlgItem(sheet, 0x3021);
-        CHECK(apply == nullptr || !IsWindowVisible(apply));
-        CHECK_EQ(TabCount(sheet), 7);
-        const char* tabs[] = {"Controls", "Online", "Quick message", "Video settings", "Sound", "Folder", "About"};
-        for (int i = 0; i < 7; ++i) CHECK_TEXT(TabText(sheet, i), tabs[i]);
+        CheckSheetFrame(sheet, {"Controls", "Online", "Quick message", "Video settings", "Sound", "Folder", "About"});
       }),
       SelectPage(6),
       SelectPage(2),

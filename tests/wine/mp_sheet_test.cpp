@@ -75,19 +75,11 @@ static void FrameAndOkAtOnce(HWND owner) {
   BOOL r = RunSheet(owner, 0, {
       Check([owner](HWND sheet) {
         CHECK_TEXT(Calls(), "load 0");  // only the start page exists
-        char caption[256];
-        GetWindowTextA(sheet, caption, sizeof caption);
-        CHECK_STR(caption, kSheetCaption);
-        CHECK((GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) == 0);
-        HWND apply = GetDlgItem(sheet, 0x3021);
-        CHECK(apply == nullptr || !IsWindowVisible(apply));
+        CheckSheetFrame(sheet, {"キーアサイン", "マッチアップ", "ショートカットメッセージ", "画面・描画", "サウンド",
+                                "ブラウズ", "バージョン情報"});
         CHECK(IsWindowVisible(GetDlgItem(sheet, IDOK)));
         CHECK(IsWindowVisible(GetDlgItem(sheet, IDCANCEL)));
         CHECK(!IsWindowEnabled(owner));  // modal over its owner
-        CHECK_EQ(TabCount(sheet), 7);
-        const char* tabs[] = {"キーアサイン", "マッチアップ", "ショートカットメッセージ", "画面・描画",
-                              "サウンド", "ブラウズ", "バージョン情報"};
-        for (int i = 0; i < 7; ++i) CHECK_TEXT(TabText(sheet, i), tabs[i]);
         CHECK(PageWindow(sheet, 0) == g_pageWnd[0]);
       }),
       PressOk(),

@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "core/settings.h"
+#include "core/ui.h"
 #include "options/sheet.h"
 
 static const char kSheetCaption[] = "Zanto Win 偽Configurator";
@@ -195,3 +196,28 @@ static inline void PutConfigFile(const char* text) {
       ItestPrintText("expected", tb_.c_str());                                       \
     }                                                                                \
   } while (0)
+
+// The frame both programs share: the caption, no help button, no Apply
+// button, and the seven tabs with the edition's texts.
+static inline void CheckSheetFrame(HWND sheet, const char* const (&tabs)[7]) {
+  char caption[256];
+  GetWindowTextA(sheet, caption, sizeof caption);
+  CHECK_STR(caption, kSheetCaption);
+  CHECK((GetWindowLongPtrA(sheet, GWL_EXSTYLE) & WS_EX_CONTEXTHELP) == 0);
+  HWND apply = GetDlgItem(sheet, 0x3021);
+  CHECK(apply == nullptr || !IsWindowVisible(apply));
+  CHECK_EQ(TabCount(sheet), 7);
+  for (int i = 0; i < 7; ++i) CHECK_TEXT(TabText(sheet, i), tabs[i]);
+}
+
+// Visits every page from the first and presses OK: accepted, without a
+// message.
+static inline void OkOnEveryPage() {
+  g_messageHook = RecordMessage;
+  g_messageCount = 0;
+  BOOL r = RunSheet(nullptr, PAGE_CONTROLS, {SelectPage(1), SelectPage(2), SelectPage(3), SelectPage(4),
+                                             SelectPage(5), SelectPage(6), PressOk()});
+  g_messageHook = nullptr;
+  CHECK_EQ(r, TRUE);
+  CHECK_EQ(g_messageCount, 0);
+}
