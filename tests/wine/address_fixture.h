@@ -80,3 +80,15 @@ static inline void RealLookupGivesOneLine(HostLookup real) {
   printf("  this machine: %s\n", text);
   CHECK(IsAddressLine(text));
 }
+
+// The whole run: the cases both programs share, then the edition's own
+// (where the two differ: whether a link-local address counts as private).
+static inline void RunAddressTests(void (*editionCases)()) {
+  WSADATA wsa;
+  CHECK_EQ(WSAStartup(0x0101, &wsa), 0);
+  HostLookup real = g_hostLookup;
+  CommonAddressCases();
+  editionCases();
+  RealLookupGivesOneLine(real);
+  WSACleanup();
+}
