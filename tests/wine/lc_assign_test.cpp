@@ -2,14 +2,13 @@
 // m_portal's, a one-line list, and its own caption on the controller error.
 #include "itest.h"
 #include "dialog_template.h"
+#include "assign_fixture.h"
 
 #include "core/ui.h"
 #include "options/assign.h"
 #include "options/bindings.h"
 #include "options/controller.h"
 #include "res/resource.h"
-
-static const char kCaption[] = "キーの割り当て";
 
 static MMRESULT g_joyResult;
 static DWORD g_joyButtons;
@@ -22,40 +21,15 @@ static MMRESULT WINAPI StandInJoyGetPosEx(UINT id, LPJOYINFOEX info) {
   return JOYERR_NOERROR;
 }
 
-typedef bool (*DialogScript)(HWND dlg);
-static DialogScript g_script;
-static HWND g_dialog;
-static bool g_done;
-
-static VOID CALLBACK DriveDialog(HWND, UINT, UINT_PTR, DWORD) {
-  HWND dlg = FindWindowA("#32770", kCaption);
-  if (dlg == nullptr || g_done || !IsWindowVisible(dlg)) return;
-  g_dialog = dlg;
-  g_done = g_script(dlg);
-}
-
-static HWND g_owner;
-
-static int RunAssign(int player, int action, bool pad, DialogScript script) {
-  g_script = script;
-  g_dialog = nullptr;
-  g_done = false;
-  UINT_PTR timer = SetTimer(nullptr, 0, 20, DriveDialog);
-  int result = AssignBinding(g_owner, player, action, pad);
-  KillTimer(nullptr, timer);
-  CHECK(g_dialog != nullptr);
-  return result;
-}
-
 static int g_selection;
-static bool ChooseNumEnter(HWND dlg) {
+static bool ChooseNumEnter(HWND dlg, DWORD) {
   g_selection = (int)SendDlgItemMessageA(dlg, IDC_ASSIGN_LIST, CB_GETCURSEL, 0, 0);
   SendDlgItemMessageA(dlg, IDC_ASSIGN_LIST, CB_SETCURSEL, 33, 0);
   PostMessageA(dlg, WM_COMMAND, IDOK, 0);
   return true;
 }
 
-static bool Watch(HWND) { return true; }
+static bool Watch(HWND, DWORD) { return true; }
 
 static void TemplateIsJapaneseWithAOneLineList() {
   DialogTemplate t;
