@@ -71,7 +71,10 @@ int wmain(int argc, wchar_t** argv) {
   LARGE_INTEGER freq;
   QueryPerformanceFrequency(&freq);
   for (int i = 0; i < runs; ++i) {
-    for (int p = 0; p < programs; ++p) {
+    // Each round starts one program further on, so that no program always
+    // takes the same place in the round (the first start after a pause is slower).
+    for (int k = 0; k < programs; ++k) {
+      int p = (i + k) % programs;
       times[p][i] = TimeOnce(argv[2 + 2 * p], argv[3 + 2 * p], (double)freq.QuadPart);
       if (times[p][i] < 0) return 3;
     }
