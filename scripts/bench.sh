@@ -6,11 +6,7 @@
 # PASS/FAIL per limit; the 32-bit programs where this machine runs them.
 set -uo pipefail
 BUILD=${1:-build}
-# Nothing the programs send at start-up may leave this machine: run in a
-# network namespace of our own with only loopback up.
-if [ -z "${ZANTO_NETNS:-}" ]; then
-  exec unshare -n env ZANTO_NETNS=1 bash -c 'ip link set lo up && exec bash "$0" "$@"' "$0" "$@"
-fi
+source "$(dirname "$0")/loopback-only.sh"
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 RUNS=${BENCH_RUNS:-15}
 SIZE_LIMIT=153600

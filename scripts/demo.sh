@@ -6,11 +6,9 @@ set -euo pipefail
 BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 [ -n "${DISPLAY:-}" ] && export ZANTO_USE_DISPLAY=1
-# Without a display of the user's the demo runs in a network namespace of its
-# own with only loopback up, so nothing it does can leave this machine.
-if [ -z "${ZANTO_USE_DISPLAY:-}" ] && [ -z "${ZANTO_NETNS:-}" ]; then
-  exec unshare -n env ZANTO_NETNS=1 bash -c 'ip link set lo up && exec bash "$0" "$@"' "$0" "$@"
-fi
+# Without a display of the user's the demo sees only loopback (a display of
+# the user's needs the network namespace it is in).
+[ -n "${ZANTO_USE_DISPLAY:-}" ] || source "$(dirname "$0")/loopback-only.sh"
 source "$ROOT/scripts/wine-env.sh"
 trap wine_teardown EXIT
 wine_pick_arch "$ROOT/$BUILD" || exit 1

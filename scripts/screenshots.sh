@@ -7,11 +7,7 @@
 #   SHOTS_ALL=1     also the key assignment dialog and the message boxes
 set -uo pipefail
 BUILD=${1:-build}
-# The programs probe the game's server at start-up: nothing may leave this
-# machine, so run in a network namespace of our own with only loopback up.
-if [ -z "${ZANTO_NETNS:-}" ]; then
-  exec unshare -n env ZANTO_NETNS=1 bash -c 'ip link set lo up && exec bash "$0" "$@"' "$0" "$@"
-fi
+source "$(dirname "$0")/loopback-only.sh"
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 DPI=${SHOTS_DPI:-96}
 OUT=${SHOTS_DIR:-$ROOT/docs/screenshots}
