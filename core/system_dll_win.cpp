@@ -10,16 +10,18 @@
 // update KB2533623 (and is in 8 and later), SetDllDirectoryA with XP SP1, and a
 // static import of either would stop the program from starting on older systems
 // (where m_portal must still show its refusal of Windows 9x).
-void RestrictDllSearch() {
+static void* FindKernelFunction(const char* name) {
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
-  if (kernel == nullptr) return;
+  return kernel == nullptr ? nullptr : (void*)GetProcAddress(kernel, name);
+}
+
+void RestrictDllSearch() {
   typedef BOOL(WINAPI * SetDefaultDllDirectoriesFn)(DWORD);
-  SetDefaultDllDirectoriesFn setDefault =
-      (SetDefaultDllDirectoriesFn)(void*)GetProcAddress(kernel, "SetDefaultDllDirectories");
+  SetDefaultDllDirectoriesFn setDefault = (SetDefaultDllDirectoriesFn)FindKernelFunction("SetDefaultDllDirectories");
   if (setDefault != nullptr && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
   // Without it, an empty DLL folder at least takes the current folder out of the search.
   typedef BOOL(WINAPI * SetDllDirectoryFn)(LPCSTR);
-  SetDllDirectoryFn setDirectory = (SetDllDirectoryFn)(void*)GetProcAddress(kernel, "SetDllDirectoryA");
+  SetDllDirectoryFn setDirectory = (SetDllDirectoryFn)FindKernelFunction("SetDllDirectoryA");
   if (setDirectory != nullptr) setDirectory("");
 }
 
@@ -28,7 +30,10 @@ HMODULE LoadSystemLibrary(const char* name) {
   UINT length = GetSystemDirectoryA(systemDir, sizeof systemDir);
   char path[MAX_PATH];
   if (!SystemLibraryPath(systemDir, length, sizeof systemDir, name, path, sizeof path)) return nullptr;
-  // The DLLs it needs in turn are then looked for beside it, in the system
-  // folder, before the program's folder.
-  return LoadLibraryExA(path, nullptr, LOAD_WITH_ALTERED_SEARCH_PATH);
+  // The DLLs it needs in turn: where the system knows the flag (it came with
+  // SetDefaultDllDirectories), only in the system folder; elsewhere beside it,
+  // in the system folder, first, though the program's folder and PATH follow.
+  DWORD flags = FindKernelFunction("SetDefaultDllDirectories") != nullptr ? LOAD_LIBRARY_SEARCH_SYSTEM32
+                                                                         : LOAD_WITH_ALTERED_SEARCH_PATH;
+  return LoadLibraryExA(path, nullptr, flags);
 }
