@@ -1,5 +1,9 @@
 #include "net/echo.h"
 
+#include <limits.h>
+
+#include "net/ping.h"
+
 static uint32_t ReadLe32(const unsigned char* p) {
   return (uint32_t)p[0] | ((uint32_t)p[1] << 8) | ((uint32_t)p[2] << 16) | ((uint32_t)p[3] << 24);
 }
@@ -55,4 +59,13 @@ int RemainingWaitMs(uint32_t now, uint32_t start, int timeoutMs) {
   uint32_t spent = now - start;
   if (spent >= (uint32_t)timeoutMs) return 0;
   return timeoutMs - (int)spent;
+}
+
+static bool IsEchoStatus(unsigned long status) { return status >= ECHO_STATUS_BASE && status <= ECHO_STATUS_LAST; }
+
+int IcmpServiceResult(unsigned long replies, unsigned long status, unsigned long roundTripMs,
+                      unsigned long lastError) {
+  if (replies == 0) return IsEchoStatus(lastError) ? PING_TIMEOUT : PING_ERR_SOCKET;
+  if (status != ECHO_STATUS_SUCCESS) return PING_TIMEOUT;
+  return roundTripMs > (unsigned long)INT_MAX ? INT_MAX : (int)roundTripMs;
 }

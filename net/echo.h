@@ -9,6 +9,7 @@ enum {
   ECHO_REQUEST_SIZE = 45,
   ECHO_RECEIVE_SIZE = 321,
   ECHO_TIMEOUT_MS = 5000,
+  ECHO_DATA_OFFSET = 8,  // behind type, code, checksum, identifier and sequence number
   ECHO_SEND_TIME_OFFSET = 9,
   ECHO_PATTERN_OFFSET = 13,
   ECHO_PATTERN_SIZE = 32
@@ -36,3 +37,17 @@ int ElapsedMs(uint32_t now, uint32_t sendTime);
 
 // What is left of the wait that began at start (0 when it is over).
 int RemainingWaitMs(uint32_t now, uint32_t start, int timeoutMs);
+
+// Status numbers of the system's ICMP service: every one from the base up
+// tells how the echo went on the network (timed out, unreachable, ...).
+enum { ECHO_STATUS_SUCCESS = 0, ECHO_STATUS_BASE = 11000, ECHO_STATUS_LAST = 11999 };
+
+// The probe's result from one echo through the system's ICMP service:
+// replies is what IcmpSendEcho returned, status and roundTripMs are those of
+// the first reply, lastError is GetLastError after a return of 0. An echo
+// that went unanswered in any way (no reply in time, a router's unreachable
+// report) is PING_TIMEOUT, as it is on the raw socket, where such reports are
+// passed over until the wait ends; a service that failed outright could not
+// be used at all: PING_ERR_SOCKET.
+int IcmpServiceResult(unsigned long replies, unsigned long status, unsigned long roundTripMs,
+                      unsigned long lastError);

@@ -1,8 +1,10 @@
 // Round-trip time to the game's online server: one ICMP echo on a raw socket.
 #include "net/ping_win.h"
 
+#include <ipexport.h>
 #include <string.h>
 
+#include "core/system_dll_win.h"
 #include "net/echo.h"
 #include "net/ping.h"
 
@@ -32,10 +34,12 @@ static int RealClose(SOCKET s) { return closesocket(s); }
 static int RealLastError() { return WSAGetLastError(); }
 static uint32_t RealTick() { return GetTickCount(); }
 
-PingSocketApi g_pingApi = {RealOpen, RealSendTo, RealWaitReadable, RealRecvFrom, RealClose, RealLastError, RealTick};
+PingSocketApi g_pingApi = {RealOpen,      RealSendTo, RealWaitReadable, RealRecvFrom,
+                           RealClose,     RealLastError, RealTick,      LoadSystemLibrary};
 
 void ResetPingSocketApi() {
-  PingSocketApi real = {RealOpen, RealSendTo, RealWaitReadable, RealRecvFrom, RealClose, RealLastError, RealTick};
+  PingSocketApi real = {RealOpen,  RealSendTo,    RealWaitReadable, RealRecvFrom,
+                        RealClose, RealLastError, RealTick,         LoadSystemLibrary};
   g_pingApi = real;
 }
 
@@ -67,18 +71,73 @@ int RecvEchoReply(SOCKET s, uint16_t id, uint16_t seq, struct sockaddr_in* from,
   return MatchEchoReply(datagram, got, id, seq, sendTime) ? ECHO_MATCHED : ECHO_OTHER;
 }
 
+// The system's ICMP service: in iphlpapi.dll since Windows Vista, before that
+// only in icmp.dll (which later systems keep as a forwarder).
+typedef HANDLE(WINAPI* IcmpCreateFileFn)();
+typedef DWORD(WINAPI* IcmpSendEchoFn)(HANDLE, IPAddr, LPVOID, WORD, PIP_OPTION_INFORMATION, LPVOID, DWORD, DWORD);
+typedef BOOL(WINAPI* IcmpCloseHandleFn)(HANDLE);
+static const char* const kIcmpServiceDlls[] = {"iphlpapi.dll", "icmp.dll"};
+
+struct IcmpService {
+  HMODULE library;
+  IcmpCreateFileFn createFile;
+  IcmpSendEchoFn sendEcho;
+  IcmpCloseHandleFn closeHandle;
+};
+
+static bool LoadIcmpService(IcmpService* service) {
+  for (const char* name : kIcmpServiceDlls) {
+    HMODULE library = g_pingApi.loadLibrary(name);
+    if (library == nullptr) continue;
+    service->library = library;
+    service->createFile = (IcmpCreateFileFn)(void*)GetProcAddress(library, "IcmpCreateFile");
+    service->sendEcho = (IcmpSendEchoFn)(void*)GetProcAddress(library, "IcmpSendEcho");
+    service->closeHandle = (IcmpCloseHandleFn)(void*)GetProcAddress(library, "IcmpCloseHandle");
+    if (service->createFile != nullptr && service->sendEcho != nullptr && service->closeHandle != nullptr) return true;
+    FreeLibrary(library);
+  }
+  return false;
+}
+
+int PingByIcmpService(uint32_t address) {
+  IcmpService service;
+  if (!LoadIcmpService(&service)) return PING_ERR_SOCKET;
+  int result = PING_ERR_SOCKET;
+  HANDLE icmp = service.createFile();
+  if (icmp != INVALID_HANDLE_VALUE) {
+    // The same 45 bytes on the wire as on the raw socket; the service writes
+    // the header (its own identifier and sequence number) itself.
+    unsigned char request[ECHO_REQUEST_SIZE];
+    BuildEchoRequest(0, 0, g_pingApi.tick(), request);
+    union {
+      ICMP_ECHO_REPLY first;
+      unsigned char bytes[sizeof(ICMP_ECHO_REPLY) + ECHO_RECEIVE_SIZE];
+    } reply = {};
+    DWORD replies = service.sendEcho(icmp, address, request + ECHO_DATA_OFFSET, ECHO_REQUEST_SIZE - ECHO_DATA_OFFSET,
+                                     nullptr, reply.bytes, sizeof reply.bytes, ECHO_TIMEOUT_MS);
+    result = IcmpServiceResult(replies, reply.first.Status, reply.first.RoundTripTime, GetLastError());
+    if (!service.closeHandle(icmp)) result = PING_ERR_CLOSE;
+  }
+  FreeLibrary(service.library);
+  return result;
+}
+
 // The raw socket also delivers our own request (on loopback) and any other
 // echo traffic of the machine, so only the reply to this request ends the
 // wait; the 5 seconds count from the send, however many others arrive.
+//
+// Windows gives a raw socket only to a program with an administrator's full
+// token, which a player's programs never have (with UAC not even an
+// administrator's); the system's ICMP service needs no privilege.
 int PingServer() {
-  SOCKET s = g_pingApi.open(AF_INET, SOCK_RAW, IPPROTO_ICMP);
-  if (s == INVALID_SOCKET) return PING_ERR_SOCKET;
-
   struct sockaddr_in to;
   memset(&to, 0, sizeof to);
   to.sin_family = AF_INET;
   to.sin_port = 0;
   to.sin_addr.s_addr = inet_addr(GameServerAddress);
+
+  SOCKET s = g_pingApi.open(AF_INET, SOCK_RAW, IPPROTO_ICMP);
+  if (s == INVALID_SOCKET) return PingByIcmpService(to.sin_addr.s_addr);
 
   uint16_t id = (uint16_t)EchoIdCounter;
   uint16_t seq = (uint16_t)EchoSeqCounter;

@@ -4,8 +4,9 @@
 #include <winsock2.h>
 #include <stdint.h>
 
-// The Windows Sockets calls of the probe and its clock, replaceable so that a
-// test can refuse the socket or keep the line silent. They start as the real calls.
+// The Windows Sockets calls of the probe, its clock and the loading of the
+// system's ICMP service, replaceable so that a test can refuse the socket, keep
+// the line silent or take the service away. They start as the real calls.
 struct PingSocketApi {
   SOCKET (*open)(int family, int type, int protocol);
   int (*sendTo)(SOCKET s, const char* data, int length, const struct sockaddr* to, int toLength);
@@ -14,6 +15,7 @@ struct PingSocketApi {
   int (*close)(SOCKET s);
   int (*lastError)();
   uint32_t (*tick)();
+  HMODULE (*loadLibrary)(const char* name);  // a DLL of Windows, by its name alone
 };
 extern PingSocketApi g_pingApi;
 void ResetPingSocketApi();
@@ -29,3 +31,6 @@ int SendEchoRequest(SOCKET s, const struct sockaddr_in* to);
 int WaitEchoReply(SOCKET s, int timeoutMs);
 enum { ECHO_OTHER = 0, ECHO_MATCHED = 1, ECHO_RECV_FAILED = -1 };
 int RecvEchoReply(SOCKET s, uint16_t id, uint16_t seq, struct sockaddr_in* from, uint32_t* sendTime);
+// One echo to address through the system's ICMP service, for when the raw
+// socket is refused: milliseconds or a PING_ code.
+int PingByIcmpService(uint32_t address);

@@ -1,10 +1,14 @@
 // The latency probe's echo request and the recognition of its reply.
 #include "net/echo.h"
 
+#include <limits.h>
+
 #include <gtest/gtest.h>
 #include <string.h>
 
 #include <vector>
+
+#include "net/ping.h"
 
 namespace {
 
@@ -157,6 +161,26 @@ TEST(RemainingWaitMs, CountsDownFromTheStart) {
   EXPECT_EQ(RemainingWaitMs(6000, 1000, 5000), 0);
   EXPECT_EQ(RemainingWaitMs(90000, 1000, 5000), 0);
   EXPECT_EQ(RemainingWaitMs(2000, 0xFFFFFF00u, 5000), 5000 - 2256);  // across the wrap
+}
+
+// IcmpSendEcho's answers: 11010 is its "timed out", 11003 "host unreachable";
+// 87 (invalid parameter) and 5 (access denied) are failures of the service.
+TEST(IcmpServiceResult, ReplyGivesItsRoundTrip) {
+  EXPECT_EQ(IcmpServiceResult(1, ECHO_STATUS_SUCCESS, 0, 0), 0);
+  EXPECT_EQ(IcmpServiceResult(1, ECHO_STATUS_SUCCESS, 37, 0), 37);
+  EXPECT_EQ(IcmpServiceResult(1, ECHO_STATUS_SUCCESS, 0xFFFFFFFFul, 0), INT_MAX);
+}
+
+TEST(IcmpServiceResult, UnansweredEchoIsATimeout) {
+  EXPECT_EQ(IcmpServiceResult(0, 0, 0, 11010), PING_TIMEOUT);
+  EXPECT_EQ(IcmpServiceResult(0, 0, 0, 11003), PING_TIMEOUT);
+  EXPECT_EQ(IcmpServiceResult(1, 11003, 12, 0), PING_TIMEOUT);  // a router's report, not the server's echo
+}
+
+TEST(IcmpServiceResult, FailedServiceCannotMeasure) {
+  EXPECT_EQ(IcmpServiceResult(0, 0, 0, 87), PING_ERR_SOCKET);
+  EXPECT_EQ(IcmpServiceResult(0, 0, 0, 5), PING_ERR_SOCKET);
+  EXPECT_EQ(IcmpServiceResult(0, 0, 0, 12000), PING_ERR_SOCKET);
 }
 
 }  // namespace

@@ -112,13 +112,40 @@ static void ReplyOf(unsigned char* icmp, uint16_t id, uint16_t seq, uint32_t tim
 
 // ---- tests -----------------------------------------------------------------------
 
-static void RefusedSocketGivesMinusOneAtOnce() {
+// A system without the ICMP service: neither DLL can be loaded.
+static char g_loadsAsked[2][16];
+static int g_loads;
+static HMODULE NoLibrary(const char* name) {
+  if (g_loads < 2) lstrcpynA(g_loadsAsked[g_loads], name, sizeof g_loadsAsked[0]);
+  ++g_loads;
+  return nullptr;
+}
+
+static void RefusedSocketWithoutIcmpServiceGivesMinusOneAtOnce() {
   Script(1000);
   g_pingApi.open = FailingOpen;
+  g_pingApi.loadLibrary = NoLibrary;
   CHECK_EQ(PingServer(), PING_ERR_SOCKET);
   CHECK_EQ(g_opens, 1);
   CHECK_EQ(g_sends + g_waits + g_recvs + g_closes, 0);
   CHECK_EQ(EchoIdCounter, 1);  // no request was made
+  CHECK_EQ(g_loads, 2);
+  CHECK_STR(g_loadsAsked[0], "iphlpapi.dll");
+  CHECK_STR(g_loadsAsked[1], "icmp.dll");
+}
+
+// A standard user's Windows refuses the raw socket; the system's ICMP service
+// measures instead.
+static void RefusedSocketIsMeasuredByTheIcmpService() {
+  ResetPingSocketApi();
+  g_pingApi.open = FailingOpen;
+  DWORD start = GetTickCount();
+  int ms = PingServer();
+  DWORD spent = GetTickCount() - start;
+  printf("  loopback echo through the ICMP service: %d ms (call took %lu ms)\n", ms, (unsigned long)spent);
+  CHECK(ms >= 0 && ms <= 500);
+  CHECK(spent < 2000);
+  ResetPingSocketApi();
 }
 
 static void RealProbeOfLoopback() {
@@ -294,8 +321,9 @@ static void RealSilenceTakesFiveSeconds() {
 void RunTests() {
   WSADATA wsa;
   CHECK_EQ(WSAStartup(0x0101, &wsa), 0);
-  RefusedSocketGivesMinusOneAtOnce();
+  RefusedSocketWithoutIcmpServiceGivesMinusOneAtOnce();
   RealProbeOfLoopback();
+  RefusedSocketIsMeasuredByTheIcmpService();
   OnlyTheReplyToThisRequestCounts();
   SilenceEndsInTimeout();
   OthersDoNotStretchTheWait();
