@@ -2,6 +2,7 @@
 // for the end-to-end tests. Text in and out is UTF-8.
 //
 //   zdrive wait TITLE [ms]             a visible top-level window TITLE appears (exit 1 on time-out)
+//   zdrive shown TITLE ID [ms]         the same, then prints control ID's text as it is at that moment
 //   zdrive gone TITLE [ms]             no visible window TITLE is left
 //   zdrive hidden TITLE [ms]           a window TITLE exists and is hidden
 //   zdrive click TITLE ID              posts the button's command to its dialog
@@ -168,6 +169,14 @@ int wmain(int argc, wchar_t** argv) {
     return 0;
   }
   if (wcscmp(cmd, L"wait") == 0) return WaitFor(IsShown, title, argc > 3 ? id : 15000) ? 0 : 1;
+  if (wcscmp(cmd, L"shown") == 0) {
+    if (!WaitFor(IsShown, title, argc > 4 ? _wtoi(argv[4]) : 15000)) return 1;
+    HWND c = ChildById(TopWindow(title, 0, true), id);
+    wchar_t buf[4096] = L"";
+    if (c != nullptr) SendMessageW(c, WM_GETTEXT, 4096, (LPARAM)buf);
+    PrintUtf8(buf);
+    return 0;
+  }
   if (wcscmp(cmd, L"gone") == 0) return WaitFor(IsGone, title, argc > 3 ? id : 15000) ? 0 : 1;
   if (wcscmp(cmd, L"hidden") == 0) return WaitFor(IsHidden, title, argc > 3 ? id : 15000) ? 0 : 1;
   if (wcscmp(cmd, L"msgbox") == 0) {

@@ -8,8 +8,8 @@
 #include "core/latency_text.h"
 #include "core/text.h"
 #include "core/ui.h"
+#include "net/latency_probe_win.h"
 #include "net/local_address.h"
-#include "net/ping.h"
 #include "res/ids_main.h"
 
 HINSTANCE g_instance;
@@ -18,7 +18,7 @@ static NOTIFYICONDATAA g_trayIcon;
 static int g_inTray;
 static UINT g_taskbarCreated;
 
-enum { TRAY_ICON_ID = 121, TRAY_CALLBACK = WM_USER };
+enum { TRAY_ICON_ID = 121, TRAY_CALLBACK = WM_USER, LATENCY_KNOWN = WM_APP + 1 };
 
 void HideToTray(HWND wnd) {
   g_inTray = 1;
@@ -61,9 +61,7 @@ static void OnInit(HWND wnd) {
   g_mainIcon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
   SendMessageA(wnd, WM_SETICON, ICON_SMALL, (LPARAM)g_mainIcon);
   SetItemText(wnd, IDC_MAIN_ADDRESS, GetLocalAddressText());
-  char latency[16];
-  FormatLatency(PingServer(), latency, sizeof latency);
-  SetItemText(wnd, IDC_MAIN_LATENCY, latency);
+  StartLatencyProbe(wnd, LATENCY_KNOWN);  // the field stays empty until the answer
 
   ZeroMemory(&g_trayIcon, sizeof g_trayIcon);
   g_trayIcon.cbSize = NOTIFYICONDATAA_V1_SIZE;  // 88: the first form of the record
@@ -106,7 +104,14 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       ShowWindow(wnd, SW_SHOWNORMAL);
       SetForegroundWindow(wnd);
       return TRUE;
+    case LATENCY_KNOWN: {
+      char latency[16];
+      FormatLatency((int)wParam, latency, sizeof latency);
+      SetItemText(wnd, IDC_MAIN_LATENCY, latency);
+      return TRUE;
+    }
     case WM_DESTROY:
+      StopLatencyReports();
       DestroyIcon(g_mainIcon);
       return FALSE;
   }

@@ -61,6 +61,54 @@ app_exit_code() {
   echo ""
 }
 
+# m_portal's latency field once the probe has answered: the window shows with
+# the field empty and fills it in later. Prints "" when nothing came in time.
+mp_latency() {  # [seconds]
+  local end=$((SECONDS + ${1:-15})) text
+  while [ $SECONDS -le $end ]; do
+    text=$(zd gettext "$TITLE_MP" 1075)
+    [ -n "$text" ] && { echo "$text"; return 0; }
+    sleep 0.2
+  done
+  echo ""
+}
+
+# The Wine server makes the programs' sockets: started without the raw-socket
+# capability it refuses them (WSAEACCES), as a standard user's Windows does.
+# It runs in the foreground, so that E2E_SERVER_PID is the server itself, and
+# the programs started next find it by the prefix; stop_server ends it.
+start_server_without_raw_sockets() {
+  "$WINESERVER" -k >/dev/null 2>&1; "$WINESERVER" -w >/dev/null 2>&1
+  local dir
+  dir=/tmp/.wine-$(id -u)/server-$(printf '%x-%x' "$(stat -c %d "$WINEPREFIX")" "$(stat -c %i "$WINEPREFIX")")
+  rm -f "$dir/socket"
+  setpriv --inh-caps=-net_raw --bounding-set=-net_raw "$WINESERVER" -f -p >/dev/null 2>&1 &
+  E2E_SERVER_PID=$!
+  for _ in $(seq 1 100); do [ -S "$dir/socket" ] && break; sleep 0.1; done
+}
+# 1 when the server started above may open raw sockets (CAP_NET_RAW is bit 13).
+server_raw_capability() {
+  local eff
+  eff=$(awk '/^CapEff:/ {print $2}' "/proc/$E2E_SERVER_PID/status" 2>/dev/null) || eff=""
+  [ -n "$eff" ] && echo $(( (0x$eff >> 13) & 1 )) || echo "(no server)"
+}
+stop_server() {
+  "$WINESERVER" -k >/dev/null 2>&1
+  wait "$E2E_SERVER_PID" 2>/dev/null
+}
+
+# Echo requests in this network namespace go unanswered, until answer_echoes.
+# Never outside a namespace of the tests' own: the setting is the whole namespace's.
+ignore_echoes() {
+  if [ "$(readlink /proc/self/ns/net)" = "$(readlink /proc/1/ns/net)" ]; then
+    check "in a network namespace of the tests' own" yes no
+    return 1
+  fi
+  E2E_ECHO_SETTING=$(sysctl -n net.ipv4.icmp_echo_ignore_all)
+  sysctl -qw net.ipv4.icmp_echo_ignore_all=1
+}
+answer_echoes() { sysctl -qw net.ipv4.icmp_echo_ignore_all="$E2E_ECHO_SETTING"; }
+
 # Lines the stand-ins logged, as UTF-8: "name<TAB>command line<TAB>folder".
 standin_lines() { [ -f "$STANDIN_LOG" ] && iconv -f CP932 -t UTF-8 "$STANDIN_LOG" | tr -d '\r'; }
 # The command line of the n-th start (1-based).

@@ -9,9 +9,9 @@ mp_start_and_wait() {
 
 test_mp_offline_start_hides_to_tray_and_comes_back() {
   mp_start_and_wait
-  sleep 0.5  # shown is not yet painted: the window shows before its controls have drawn
+  check "latency field shows milliseconds" 1 "$(mp_latency | grep -c ' ミリ秒$')"
+  sleep 0.5  # the field's new text may not have drawn yet
   shot main_m_portal
-  check "latency field shows milliseconds" 1 "$(zd gettext "$TITLE_MP" 1075 | grep -c ' ミリ秒$')"
   zd click "$TITLE_MP" 1001
   wait_starts 1
   check "offline line" "\"$GAME\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"

@@ -3,7 +3,7 @@
 # Windows does for any DLL that is not one of its known DLLs). The programs
 # must work and load none of them: each stand-in records its load in
 # planted-dll.log beside it.
-PLANTED_DLLS="comctl32,winmm,comdlg32,shell32,wsock32"
+PLANTED_DLLS="comctl32,winmm,comdlg32,shell32,wsock32,iphlpapi,icmp"
 COLOR_DIALOG="色"  # the colour dialog's caption in Wine's Japanese
 
 plant() {
@@ -38,14 +38,19 @@ sheet_with_planted_dlls() {  # title
   zd gone "$SHEET" 10000
 }
 
+# Without raw sockets the latency probe loads the system's ICMP service
+# (iphlpapi, icmp).
 test_mp_loads_no_planted_dll() {
   plant
+  start_server_without_raw_sockets
   start_planted m_portal
   check_ok "main window" zd wait "$TITLE_MP" 30000
+  check "latency measured" 1 "$(mp_latency | grep -cE '^[0-9]+ ミリ秒$')"
   sheet_with_planted_dlls "$TITLE_MP"
   zd post "$TITLE_MP" 0x112 0xF020 0   # minimize: to the tray (shell32)
   check_ok "in the tray" zd hidden "$TITLE_MP" 10000
   check "no planted DLL loaded" "" "$(planted_loads)"
+  stop_server
 }
 
 test_lc_loads_no_planted_dll() {
