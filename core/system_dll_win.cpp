@@ -15,14 +15,25 @@ static void* FindKernelFunction(const char* name) {
   return kernel == nullptr ? nullptr : (void*)GetProcAddress(kernel, name);
 }
 
+// DLLs that Windows' own DLLs load by name alone when they first need them:
+// Windows Sockets its IP helper, for the computer's own addresses. Such a load
+// does not always keep to the restricted search (Wine's loader takes the
+// program's folder first for it, and so does Windows without
+// SetDefaultDllDirectories), and a planted copy would win. Loaded first by
+// full path, the system's copy is the one that every later load by name finds;
+// it stays loaded for the life of the process.
+static const char* const kEarlyDlls[] = {"iphlpapi.dll"};
+
 void RestrictDllSearch() {
   typedef BOOL(WINAPI * SetDefaultDllDirectoriesFn)(DWORD);
   SetDefaultDllDirectoriesFn setDefault = (SetDefaultDllDirectoriesFn)FindKernelFunction("SetDefaultDllDirectories");
-  if (setDefault != nullptr && setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) return;
-  // Without it, an empty DLL folder at least takes the current folder out of the search.
-  typedef BOOL(WINAPI * SetDllDirectoryFn)(LPCSTR);
-  SetDllDirectoryFn setDirectory = (SetDllDirectoryFn)FindKernelFunction("SetDllDirectoryA");
-  if (setDirectory != nullptr) setDirectory("");
+  if (setDefault == nullptr || !setDefault(LOAD_LIBRARY_SEARCH_SYSTEM32)) {
+    // Without it, an empty DLL folder at least takes the current folder out of the search.
+    typedef BOOL(WINAPI * SetDllDirectoryFn)(LPCSTR);
+    SetDllDirectoryFn setDirectory = (SetDllDirectoryFn)FindKernelFunction("SetDllDirectoryA");
+    if (setDirectory != nullptr) setDirectory("");
+  }
+  for (const char* name : kEarlyDlls) LoadSystemLibrary(name);
 }
 
 HMODULE LoadSystemLibrary(const char* name) {

@@ -4,8 +4,9 @@
 #pragma once
 #include <windows.h>
 
-// Restricts the DLL search of this process to the system folder. Called first
-// in WinMain, before anything can load a library.
+// Restricts the DLL search of this process to the system folder, and loads
+// from there the DLLs that Windows' own load by name on the program's behalf.
+// Called first in WinMain, before anything can load a library.
 void RestrictDllSearch();
 
 // Loads a DLL of Windows by its full path in the system folder; nullptr when

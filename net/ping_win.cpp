@@ -1,4 +1,5 @@
-// Round-trip time to the game's online server: one ICMP echo on a raw socket.
+// Round-trip time to the game's online server: one ICMP echo on a raw socket,
+// or through the system's ICMP service where the raw socket is refused.
 #include "net/ping_win.h"
 
 #include <ipexport.h>
@@ -34,8 +35,8 @@ static int RealClose(SOCKET s) { return closesocket(s); }
 static int RealLastError() { return WSAGetLastError(); }
 static uint32_t RealTick() { return GetTickCount(); }
 
-PingSocketApi g_pingApi = {RealOpen,      RealSendTo, RealWaitReadable, RealRecvFrom,
-                           RealClose,     RealLastError, RealTick,      LoadSystemLibrary};
+PingSocketApi g_pingApi = {RealOpen,  RealSendTo,    RealWaitReadable, RealRecvFrom,
+                           RealClose, RealLastError, RealTick,         LoadSystemLibrary};
 
 void ResetPingSocketApi() {
   PingSocketApi real = {RealOpen,  RealSendTo,    RealWaitReadable, RealRecvFrom,
