@@ -107,7 +107,6 @@ static void ReleaseSaveLock(LockWait wait) {
 
 // ---- leftovers ----------------------------------------------------------------------
 
-enum { NO_FILE = -1 };
 static bool g_burstActive;
 static LockWait g_burstLock = LOCK_UNAVAILABLE;
 static BurstFile g_burst[FILE_COUNT];
@@ -121,6 +120,28 @@ static bool IsOwnCopy(const char* path) {
   return false;
 }
 
+// Removes the copies some save made of the file beside it and left behind,
+// or puts the file back from its old copy (ChooseLeftoverAction).
+static void RemoveCopiesBeside(const char* path) {
+  char folder[MAX_PATH], pattern[MAX_PATH], found[MAX_PATH];
+  WIN32_FIND_DATAA data;
+  if (!FolderOf(path, folder, sizeof folder) || !TextFormat(pattern, sizeof pattern, "%s*", folder)) return;
+  HANDLE search = FindFirstFileA(pattern, &data);
+  if (search == INVALID_HANDLE_VALUE) return;
+  do {
+    CopyRole role;
+    if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
+        !IsSettingsCopyName(data.cFileName, SettingsFileName(path), &role) ||
+        !TextFormat(found, sizeof found, "%s%s", folder, data.cFileName) || IsOwnCopy(found))
+      continue;
+    if (ChooseLeftoverAction(role, Exists(path)) == LEFTOVER_RESTORE)
+      MoveFileA(found, path);
+    else
+      DeleteFileA(found);
+  } while (FindNextFileA(search, &data));
+  FindClose(search);
+}
+
 // A copy that an earlier run left behind when it ended midway through a save
 // is removed the first time this run uses the file, and only while this run
 // holds the turn: no other process is saving then, so no live copy is taken.
@@ -130,25 +151,7 @@ static void RemoveLeftoverCopies(int file, const char* path) {
   LockWait wait = g_burstActive ? g_burstLock : TakeSaveLock(0);
   if (LeftoversMayBeRemoved(wait)) {
     g_leftoversLookedFor[file] = true;
-    char folder[MAX_PATH], pattern[MAX_PATH], found[MAX_PATH];
-    WIN32_FIND_DATAA data;
-    HANDLE search = INVALID_HANDLE_VALUE;
-    if (FolderOf(path, folder, sizeof folder) && TextFormat(pattern, sizeof pattern, "%s*", folder))
-      search = FindFirstFileA(pattern, &data);
-    if (search != INVALID_HANDLE_VALUE) {
-      do {
-        CopyRole role;
-        if ((data.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY) != 0 ||
-            !IsSettingsCopyName(data.cFileName, SettingsFileName(path), &role) ||
-            !TextFormat(found, sizeof found, "%s%s", folder, data.cFileName) || IsOwnCopy(found))
-          continue;
-        if (ChooseLeftoverAction(role, Exists(path)) == LEFTOVER_RESTORE)
-          MoveFileA(found, path);
-        else
-          DeleteFileA(found);
-      } while (FindNextFileA(search, &data));
-      FindClose(search);
-    }
+    RemoveCopiesBeside(path);
   }
   if (!g_burstActive) ReleaseSaveLock(wait);
 }
@@ -255,6 +258,7 @@ static void StartFile(int file, BurstFile* f, const char* path) {
   unsigned links = 1;
   if (start == COPY_FROM_FILE) FindPlace(path, f->place, &links);
   else TextCopy(path, f->place, sizeof f->place);
+  if (lstrcmpiA(f->place, path) != 0 && LeftoversMayBeRemoved(g_burstLock)) RemoveCopiesBeside(f->place);
   DWORD id = GetCurrentProcessId();
   if (start == COPY_REFUSED || !SettingsCopyPath(f->place, kSettingsCopyTag, id, COPY_NEW, f->copy, sizeof f->copy) ||
       !SettingsCopyPath(f->place, kSettingsCopyTag, id, COPY_OLD, f->old, sizeof f->old)) {

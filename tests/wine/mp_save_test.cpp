@@ -354,14 +354,7 @@ static void OwnAccessListIsKept() {
 
 // A settings path that ends right at the path limit: the copy takes a short name.
 static void PathAtTheLimitIsSaved() {
-  static const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-  char saved[MAX_PATH] = "";
-  DWORD savedType = REG_EXPAND_SZ, savedSize = sizeof saved;
-  HKEY k;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_QUERY_VALUE, &k) == ERROR_SUCCESS) {
-    RegQueryValueExA(k, "AppData", nullptr, &savedType, (BYTE*)saved, &savedSize);
-    RegCloseKey(k);
-  }
+  SavedRegValue saved = SaveRegValue(kShellFolders, "AppData");
   // "\Korvel\Zanto\Zanto.ini" is 23 bytes: a 236-byte folder ends the path at 259.
   std::string folder = "C:\\itest";
   while (folder.size() < 236) {
@@ -377,7 +370,7 @@ static void PathAtTheLimitIsSaved() {
   CHECK(Has(text, "Other=1") && Has(text, "Long=saved"));
   CHECK(NoCopyOf(IniPath()));
   PutGameIni(nullptr);
-  SetRegBytes(kShellFolders, "AppData", savedType, saved, savedSize);
+  SetRegBytes(kShellFolders, "AppData", saved.type, saved.data, saved.size);
   ResetFolderCache();
 }
 
