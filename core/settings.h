@@ -30,9 +30,14 @@ int WriteConfigInt(const char* section, const char* key, int value);
 // and reads of that file see the copy. CommitSettingsBurst puts the copies in
 // place once every one is complete, and makes the next read see the new files;
 // when any write, copy or placement failed it returns false, and every file
-// that was not put in place is as it was. AbandonSettingsBurst removes the
+// that was not put in place is as it was (one put in place before a later
+// one failed gets its old content back). AbandonSettingsBurst removes the
 // copies and changes nothing. Either ends the burst; a new Begin abandons an
-// unfinished one.
+// unfinished one. Bursts and single writes of every process of both programs
+// take turns; a file that another program wrote meanwhile gets the burst's
+// writes again on a fresh copy. Where a copy would lose something (a file
+// with a second name, a folder that takes no new file, an access list the
+// copy cannot carry), that file is written in place, key by key.
 void BeginSettingsBurst();
 bool CommitSettingsBurst();
 void AbandonSettingsBurst();

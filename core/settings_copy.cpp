@@ -1,26 +1,90 @@
 #include "core/settings_copy.h"
 
+#include <string.h>
+
 #include "core/text.h"
 
 // A backslash that separates folders, not the second byte of a double-byte character.
-static bool HasFolder(const char* path) {
+const char* SettingsFileName(const char* path) {
+  const char* name = nullptr;
   for (const char* p = path; *p != '\0'; ++p) {
     if (IsLeadByte932((unsigned char)*p) && p[1] != '\0') {
       ++p;
       continue;
     }
-    if (*p == '\\') return true;
+    if (*p == '\\') name = p + 1;
   }
-  return false;
+  return name;
 }
 
-bool SettingsCopyPath(const char* path, const char* program, char* out, size_t size) {
-  if (!HasFolder(path)) {
+static char LowerAscii(char c) { return c >= 'A' && c <= 'Z' ? (char)(c - 'A' + 'a') : c; }
+static bool IsBase36(char c) { return (c >= '0' && c <= '9') || (c >= 'a' && c <= 'z'); }
+
+// The short copy name: a mark for the role, the file's first letter (so that
+// the copies of two files in one folder differ) and the process id in seven
+// base-36 digits, which hold any 32-bit number. Nine bytes.
+enum { SHORT_NAME_LENGTH = 9, SHORT_ID_DIGITS = 7 };
+static const char kShortMark[] = {'~', '!'};  // COPY_NEW, COPY_OLD
+
+static char ShortFileLetter(const char* fileName) {
+  char c = LowerAscii(fileName[0]);
+  return IsBase36(c) ? c : '_';
+}
+
+static void FormatShortName(const char* fileName, unsigned long processId, CopyRole role, char* out) {
+  out[0] = kShortMark[role];
+  out[1] = ShortFileLetter(fileName);
+  unsigned long long id = processId & 0xFFFFFFFFul;
+  for (int i = SHORT_NAME_LENGTH - 1; i >= 2; --i) {
+    int digit = (int)(id % 36);
+    out[i] = (char)(digit < 10 ? '0' + digit : 'a' + digit - 10);
+    id /= 36;
+  }
+  out[SHORT_NAME_LENGTH] = '\0';
+}
+
+bool SettingsCopyPath(const char* path, const char* program, unsigned long processId, CopyRole role, char* out,
+                      size_t size) {
+  const char* name = SettingsFileName(path);
+  if (name == nullptr || *name == '\0') {
     if (size > 0) out[0] = '\0';
     return false;
   }
-  return TextFormat(out, size, "%s.%s.tmp", path, program);
+  if (TextFormat(out, size, "%s.%s.%lu.%s", path, program, processId & 0xFFFFFFFFul,
+                 role == COPY_NEW ? "tmp" : "old.tmp"))
+    return true;
+  char shortName[SHORT_NAME_LENGTH + 1];
+  FormatShortName(name, processId, role, shortName);
+  return TextFormat(out, size, "%.*s%s", (int)(name - path), path, shortName);
 }
+
+bool IsSettingsCopyName(const char* name, const char* fileName, CopyRole* role) {
+  size_t length = strlen(name), fileLength = strlen(fileName);
+  // "<file>.<anything>.tmp": the names of every version of both programs.
+  static const char kOldTail[] = ".old.tmp", kNewTail[] = ".tmp";
+  if (length > fileLength + 1 + 1 + (sizeof kNewTail - 1) && strncasecmp(name, fileName, fileLength) == 0 &&
+      name[fileLength] == '.' && strcasecmp(name + length - (sizeof kNewTail - 1), kNewTail) == 0) {
+    bool old = length >= fileLength + 1 + (sizeof kOldTail - 1) &&
+               strcasecmp(name + length - (sizeof kOldTail - 1), kOldTail) == 0;
+    *role = old ? COPY_OLD : COPY_NEW;
+    return true;
+  }
+  if (length != SHORT_NAME_LENGTH || LowerAscii(name[1]) != ShortFileLetter(fileName)) return false;
+  for (int i = 2; i < SHORT_NAME_LENGTH; ++i)
+    if (!IsBase36(LowerAscii(name[i]))) return false;
+  if (name[0] == kShortMark[COPY_NEW]) *role = COPY_NEW;
+  else if (name[0] == kShortMark[COPY_OLD]) *role = COPY_OLD;
+  else return false;
+  return true;
+}
+
+LeftoverAction ChooseLeftoverAction(CopyRole role, bool fileExists) {
+  return role == COPY_OLD && !fileExists ? LEFTOVER_RESTORE : LEFTOVER_REMOVE;
+}
+
+bool SaveMayProceed(LockWait wait) { return wait != LOCK_TIMED_OUT; }
+
+bool LeftoversMayBeRemoved(LockWait wait) { return wait == LOCK_TAKEN || wait == LOCK_ABANDONED; }
 
 CopyStart ChooseCopyStart(SettingsFileKind kind) {
   switch (kind) {
@@ -33,10 +97,98 @@ CopyStart ChooseCopyStart(SettingsFileKind kind) {
   }
 }
 
+SaveRoute ChooseSaveRoute(unsigned links, CopyResult copy) {
+  if (links > 1) return ROUTE_IN_PLACE;
+  switch (copy) {
+    case COPY_MADE:
+      return ROUTE_COPY;
+    case COPY_NOT_ALLOWED:
+    case COPY_RIGHTS_NOT_KEPT:
+      return ROUTE_IN_PLACE;
+    default:
+      return ROUTE_REFUSED;
+  }
+}
+
+bool SameStamp(const FileStamp& a, const FileStamp& b) {
+  if (a.exists != b.exists) return false;
+  return !a.exists || (a.size == b.size && a.written == b.written);
+}
+
+void ClearSaveLog(SaveLog* log) {
+  log->count = 0;
+  log->used = 0;
+  log->overflowed = false;
+}
+
+static bool LogText(SaveLog* log, const char* text, unsigned short* offset) {
+  if (text == nullptr) {
+    *offset = SAVE_LOG_NONE;
+    return true;
+  }
+  size_t length = strlen(text) + 1;
+  if (length > sizeof log->text - log->used) return false;
+  memcpy(log->text + log->used, text, length);
+  *offset = (unsigned short)log->used;
+  log->used += length;
+  return true;
+}
+
+bool LogSaveWrite(SaveLog* log, int file, const char* section, const char* key, const char* value) {
+  if (log->overflowed || log->count >= SAVE_LOG_ENTRIES) {
+    log->overflowed = true;
+    return false;
+  }
+  SaveLogEntry* e = &log->entries[log->count];
+  size_t usedBefore = log->used;
+  e->file = (unsigned char)file;
+  if (!LogText(log, section, &e->section) || !LogText(log, key, &e->key) || !LogText(log, value, &e->value)) {
+    log->used = usedBefore;
+    log->overflowed = true;
+    return false;
+  }
+  ++log->count;
+  return true;
+}
+
+const char* SaveLogText(const SaveLog* log, unsigned short offset) {
+  return offset == SAVE_LOG_NONE ? nullptr : log->text + offset;
+}
+
+PlaceStep ChooseBeforePlacing(bool fileUnchanged, bool logComplete, int retakesMade) {
+  if (fileUnchanged) return PLACE_NOW;
+  return logComplete && retakesMade < PLACEMENT_RETAKES ? PLACE_RETAKE : PLACE_REFUSED;
+}
+
 bool BurstCanBePlaced(const BurstFile* files, int count) {
   for (int i = 0; i < count; ++i)
     if (files[i].written && files[i].failed) return false;
   return true;
 }
 
+static bool ToBePlaced(const BurstFile& f) { return f.written && !f.failed && !f.inPlace; }
+
+bool KeepOldContent(const BurstFile* files, int count, int index) {
+  if (!ToBePlaced(files[index]) || !files[index].stamp.exists) return false;
+  for (int i = index + 1; i < count; ++i)
+    if (ToBePlaced(files[i])) return true;
+  return false;
+}
+
 bool TryPlacementAgain(int attemptsMade, bool fileInUse) { return fileInUse && attemptsMade < PLACEMENT_ATTEMPTS; }
+
+PlacementCall ChoosePlacementCall(unsigned long renameOverError) {
+  return renameOverError == ERROR_CODE_CALL_NOT_IMPLEMENTED ? PLACE_BY_TWO_RENAMES : PLACE_BY_RENAME_OVER;
+}
+
+bool NormalizeFinalPath(const char* finalPath, char* out, size_t size) {
+  if (strncmp(finalPath, "\\\\?\\UNC\\", 8) == 0) return TextFormat(out, size, "\\\\%s", finalPath + 8);
+  if (strncmp(finalPath, "\\\\?\\", 4) == 0) finalPath += 4;
+  bool drive = ((finalPath[0] >= 'A' && finalPath[0] <= 'Z') || (finalPath[0] >= 'a' && finalPath[0] <= 'z')) &&
+               finalPath[1] == ':' && finalPath[2] == '\\';
+  if (!drive && strncmp(finalPath, "\\\\", 2) != 0) {
+    if (size > 0) out[0] = '\0';
+    return false;
+  }
+  return TextCopy(finalPath, out, size);
+}

@@ -397,6 +397,46 @@ test_mp_unwritable_settings_files_and_folders() {
   rm -f "$korvel"
 }
 
+# ---- files that are not plain files in a writable folder --------------------------------
+
+# A Zanto.ini that is a symbolic link is saved at its target and stays a link;
+# in a settings folder where no new file can be made (immutable, as the tests
+# run as root) Zanto.ini is written in place rather than not at all.
+test_mp_linked_ini_and_locked_folder_are_saved() {
+  hs_cleanup
+  local target_dir="$C/zanto linked"
+  mkdir -p "$SETTINGS_DIR" "$target_dir"
+  rm -f "$INI"
+  printf '[NETWORK]\r\nLog=1\r\n[GAME]\r\nScore=5\r\n' > "$target_dir/Zanto.ini"
+  ln -s "$target_dir/Zanto.ini" "$INI"
+  hs_start m_portal
+  check_ok "sheet opens" hs_open_sheet
+  zd ok "$SHEET"
+  check_ok "OK through a link closes the sheet" zd gone "$SHEET" 10000
+  check "Zanto.ini still a link" 1 "$([ -L "$INI" ] && echo 1)"
+  check "binding keys saved at the target" 22 "$(hs_values "$target_dir/Zanto.ini" PERIPHERAL "$HS_BINDING_KEYS" | grep -c .)"
+  check "the target's other keys kept" "Score=5" "$(hs_values "$target_dir/Zanto.ini" GAME Score)"
+  check "no copy left" "Zanto.ini Zanto.ini" "$(ls "$target_dir" "$SETTINGS_DIR" | grep -v -e : -e '^$' | tr '\n' ' ' | sed 's/ $//')"
+  check "exit code" 1 "$(hs_mp_exit)"
+  rm -rf "$target_dir" "$INI"
+
+  hs_cleanup
+  printf '[NETWORK]\r\nLog=1\r\n' > "$INI"
+  if ! chattr +i "$SETTINGS_DIR" 2>/dev/null; then
+    echo "     skipped: no immutable folder here (needs root)"
+    return
+  fi
+  HS_IMMUTABLE=$SETTINGS_DIR
+  hs_start m_portal
+  check_ok "sheet opens" hs_open_sheet
+  zd ok "$SHEET"
+  check_ok "OK in a locked folder closes the sheet" zd gone "$SHEET" 10000
+  check "binding keys saved in place" 22 "$(hs_values "$INI" PERIPHERAL "$HS_BINDING_KEYS" | grep -c .)"
+  check "other keys kept" "Log=1" "$(hs_values "$INI" NETWORK Log)"
+  check "exit code" 1 "$(hs_mp_exit)"
+  hs_cleanup
+}
+
 # ---- a full disk --------------------------------------------------------------------
 
 # The settings folder and a program folder on small file systems filled to

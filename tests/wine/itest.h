@@ -82,6 +82,24 @@ static inline void DeleteRegValue(const char* key, const char* name) {
   }
 }
 
+// A registry value kept before a test changes it, to be put back after.
+struct SavedRegValue {
+  char data[MAX_PATH];
+  DWORD type, size;
+};
+
+static inline SavedRegValue SaveRegValue(const char* key, const char* name) {
+  SavedRegValue v = {"", REG_EXPAND_SZ, sizeof v.data};
+  HKEY k;
+  if (RegOpenKeyExA(HKEY_CURRENT_USER, key, 0, KEY_QUERY_VALUE, &k) == ERROR_SUCCESS) {
+    RegQueryValueExA(k, name, nullptr, &v.type, (BYTE*)v.data, &v.size);
+    RegCloseKey(k);
+  }
+  return v;
+}
+
+static const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
+
 // Whole file into buf (terminated); returns the length or -1.
 static inline int ReadWholeFile(const char* path, char* buf, int size) {
   HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);

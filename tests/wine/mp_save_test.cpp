@@ -1,25 +1,58 @@
 // An OK of the options sheet is saved as one step per file: a process ended at
 // any write leaves each file as it was or with every key of the OK, another
 // program reading meanwhile never sees a mixture, and a read-only Zanto.ini is
-// left alone with one message. The crash and the reader are copies of this
-// program, started with an argument.
+// left alone with one message. Saves hold while other processes use the same
+// files (a second process of either program, the game writing meanwhile, a
+// file held open), and for files that are not plain files (more than one name,
+// an access list of their own, a name at the path limit; a link and a locked
+// folder are in tests/e2e/hostile_test.sh, which can make them). The other
+// processes are copies of this program, started with an argument.
 #include "sheet_fixture.h"
+
+#include <aclapi.h>
 
 #include "core/edition.h"
 #include "core/settings_copy.h"
 #include "core/ui.h"
 
-static bool NoCopyLeft() {
-  char path[MAX_PATH], copy[MAX_PATH], cfg[MAX_PATH], cfgCopy[MAX_PATH];
+static std::string IniPath() {
+  char path[MAX_PATH];
   GetGameIniPath(path);
-  GetConfigFilePath(cfg);
-  SettingsCopyPath(path, kSettingsCopyTag, copy, sizeof copy);
-  SettingsCopyPath(cfg, kSettingsCopyTag, cfgCopy, sizeof cfgCopy);
-  return GetFileAttributesA(copy) == INVALID_FILE_ATTRIBUTES && GetFileAttributesA(cfgCopy) == INVALID_FILE_ATTRIBUTES;
+  return path;
 }
 
+static std::string CfgPath() {
+  char path[MAX_PATH];
+  GetConfigFilePath(path);
+  return path;
+}
+
+static std::string FileText(const std::string& path) {
+  static char buf[16384];
+  return ReadWholeFile(path.c_str(), buf, sizeof buf) < 0 ? "(missing)" : buf;
+}
+
+static bool Has(const std::string& text, const char* line) { return text.find(line) != std::string::npos; }
+
+// No copy of the file by any process, under any of its names.
+static bool NoCopyOf(const std::string& path) {
+  const char* name = SettingsFileName(path.c_str());
+  std::string pattern = path.substr(0, name - path.c_str()) + "*";
+  WIN32_FIND_DATAA data;
+  HANDLE search = FindFirstFileA(pattern.c_str(), &data);
+  bool none = true;
+  CopyRole role;
+  if (search == INVALID_HANDLE_VALUE) return true;
+  do none = none && !IsSettingsCopyName(data.cFileName, name, &role);
+  while (FindNextFileA(search, &data));
+  FindClose(search);
+  return none;
+}
+
+static bool NoCopyLeft() { return NoCopyOf(IniPath()) && NoCopyOf(CfgPath()); }
+
 static HANDLE StartChild(const char* args) {
-  char exe[MAX_PATH], line[MAX_PATH + 64];
+  char exe[MAX_PATH], line[2 * MAX_PATH];
   GetModuleFileNameA(nullptr, exe, MAX_PATH);
   wsprintfA(line, "\"%s\" %s", exe, args);
   STARTUPINFOA si = {};
@@ -32,6 +65,7 @@ static HANDLE StartChild(const char* args) {
 
 static DWORD WaitForChild(HANDLE child) {
   DWORD code = STILL_ACTIVE;
+  if (child == nullptr) return code;
   if (WaitForSingleObject(child, 60000) != WAIT_OBJECT_0) TerminateProcess(child, 1);
   GetExitCodeProcess(child, &code);
   CloseHandle(child);
@@ -55,7 +89,7 @@ static void EndedAtEveryWrite() {
   RunSheet(nullptr, PAGE_ONLINE, {PressOk()});
   g_settingsWriteHook = nullptr;
   std::string iniAfter = GameIniText(), cfgAfter = ConfigText();
-  CHECK_EQ(g_writes, 19);  // two copies, 5 + 10 keys, two placements
+  CHECK_EQ(g_writes, 20);  // two copies, 5 + 10 keys, Zanto.ini's old content kept, two placements
   CHECK(iniAfter.find("Other=1") != std::string::npos && cfgAfter.find("Matchup_Mode=1") != std::string::npos);
   for (int k = 1; k <= g_writes; ++k) {
     PutGameIni(ini);
@@ -166,6 +200,180 @@ static void ReadOnlyFileGivesOneMessage() {
   SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);
 }
 
+static HANDLE g_paused, g_goOn;
+
+static void MakeEvents() {
+  g_paused = CreateEventA(nullptr, TRUE, FALSE, "zanto-shared-paused");
+  g_goOn = CreateEventA(nullptr, TRUE, FALSE, "zanto-shared-go-on");
+  ResetEvent(g_paused);
+  ResetEvent(g_goOn);
+}
+
+// ---- helper processes ---------------------------------------------------------------
+
+static void PauseAtFirstKey() {
+  if (++g_writes != 2) return;  // after the copy, before the first key
+  SetEvent(OpenEventA(EVENT_MODIFY_STATE, FALSE, "zanto-shared-paused"));
+  WaitForSingleObject(OpenEventA(SYNCHRONIZE, FALSE, "zanto-shared-go-on"), 30000);
+}
+
+// A save of three keys that stops after its copy of Zanto.ini was taken until
+// told to go on; the exit code says whether it was saved.
+static void PausedSaveChild() {
+  g_settingsWriteHook = PauseAtFirstKey;
+  BeginSettingsBurst();
+  WriteGameIniString("NETWORK", "Child1", "child");
+  WriteGameIniString("NETWORK", "Child2", "child");
+  WriteGameIniString("NETWORK", "Child3", "child");
+  ExitProcess(CommitSettingsBurst() ? 0 : 1);
+}
+
+// Holds a file open without delete sharing, as another program may, until told to let go.
+static void HoldingChild(const char* path) {
+  HANDLE f = CreateFileA(path, GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
+  SetEvent(OpenEventA(EVENT_MODIFY_STATE, FALSE, "zanto-shared-paused"));
+  WaitForSingleObject(OpenEventA(SYNCHRONIZE, FALSE, "zanto-shared-go-on"), 30000);
+  ExitProcess(f == INVALID_HANDLE_VALUE ? 1 : 0);
+}
+
+static bool SaveKeys(std::initializer_list<const char*> keys) {
+  BeginSettingsBurst();
+  for (const char* k : keys) WriteGameIniString("NETWORK", k, "saved");
+  return CommitSettingsBurst();
+}
+
+// ---- turns and changes ------------------------------------------------------------------
+
+// A second process's first use of Zanto.ini while another is saving leaves
+// that save's copy alone, and its own save waits for its turn: every key of
+// both saves and of the file before them is there.
+static void SecondProcessLeavesALiveSaveAlone() {
+  PutGameIni("[GAME]\r\nScore=5\r\n[NETWORK]\r\nOther=1\r\n");
+  MakeEvents();
+  HANDLE child = StartChild("paused-save");
+  CHECK_EQ(WaitForSingleObject(g_paused, 30000), WAIT_OBJECT_0);
+  ResetFolderCache();  // as a second program starting
+  CHECK_EQ(GetGameIniInt("NETWORK", "Other", 0), 1);
+  SetEvent(g_goOn);
+  CHECK(SaveKeys({"Parent"}));
+  CHECK_EQ(WaitForChild(child), 0);
+  std::string text = GameIniText();
+  CHECK(Has(text, "Score=5") && Has(text, "Other=1") && Has(text, "Child3=child") && Has(text, "Parent=saved"));
+  CHECK(NoCopyOf(IniPath()));
+}
+
+// The game writes Zanto.ini between a save's copy and its placement: its keys
+// stay, and the keys the save writes take the save's values.
+static void ChangeMadeMeanwhileIsKept() {
+  PutGameIni("[NETWORK]\r\nOther=1\r\n");
+  MakeEvents();
+  HANDLE child = StartChild("paused-save");
+  CHECK_EQ(WaitForSingleObject(g_paused, 30000), WAIT_OBJECT_0);
+  WriteWholeFile(IniPath().c_str(), "[GAME]\r\nScore=7\r\n[NETWORK]\r\nOther=2\r\nChild2=game\r\n");
+  SetEvent(g_goOn);
+  CHECK_EQ(WaitForChild(child), 0);
+  std::string text = GameIniText();
+  CHECK(Has(text, "Score=7") && Has(text, "Other=2"));
+  CHECK(Has(text, "Child1=child") && Has(text, "Child2=child") && !Has(text, "Child2=game"));
+  CHECK(NoCopyOf(IniPath()));
+}
+
+// An OK that writes both files, with one of them held open by another program
+// for longer than the placement waits: one message, and neither file changed.
+static void HeldFileLeavesBothAsTheyWere() {
+  const char* ini = "[NETWORK]\r\nLog=1\r\n";
+  const char* cfg = "[m_portal]\r\nKeep=yes\r\n";
+  for (const std::string& held : {IniPath(), CfgPath()}) {
+    PutGameIni(ini);
+    PutConfigFile(cfg);
+    MakeEvents();
+    HANDLE child = StartChild(("hold \"" + held + "\"").c_str());
+    CHECK_EQ(WaitForSingleObject(g_paused, 30000), WAIT_OBJECT_0);
+    g_messageHook = RecordMessage;
+    g_messageCount = 0;
+    RunSheet(nullptr, PAGE_ONLINE, {PressOk(), [](HWND sheet) { CHECK(IsWindowVisible(sheet)); }, PressCancel()});
+    g_messageHook = nullptr;
+    SetEvent(g_goOn);
+    CHECK_EQ(WaitForChild(child), 0);
+    CHECK_EQ(g_messageCount, 1);
+    CHECK_TEXT(GameIniText(), ini);
+    CHECK_TEXT(ConfigText(), cfg);
+    CHECK(NoCopyOf(IniPath()) && NoCopyOf(CfgPath()));
+  }
+}
+
+// ---- files that are not plain files --------------------------------------------------------
+
+// A Zanto.ini with a second name: both names see the save.
+static void SecondNameSeesTheSave() {
+  PutGameIni("[NETWORK]\r\nOther=1\r\n");
+  std::string other = std::string(GetSettingsDir()) + "Zanto backup.ini";
+  DeleteFileA(other.c_str());
+  CHECK(CreateHardLinkA(other.c_str(), IniPath().c_str(), nullptr));
+  CHECK(SaveKeys({"Both"}));
+  CHECK(Has(FileText(other), "Both=saved") && Has(GameIniText(), "Other=1"));
+  DeleteFileA(other.c_str());
+}
+
+// The file's access list as the platform reports it.
+static std::string AccessList(const std::string& path) {
+  static BYTE got[4096];
+  DWORD needed = 0;
+  BOOL present = FALSE, defaulted = FALSE;
+  ACL* acl = nullptr;
+  if (!GetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, got, sizeof got, &needed) ||
+      !GetSecurityDescriptorDacl(got, &present, &acl, &defaulted) || !present || acl == nullptr)
+    return "(none)";
+  return std::string((const char*)acl, acl->AclSize);
+}
+
+// A Zanto.ini with an access list of its own (everyone may read and write
+// it, where a new file lets only its owner write; Wine keeps that much of a
+// list) keeps that list, not the one a new file gets.
+static void OwnAccessListIsKept() {
+  PutGameIni("[NETWORK]\r\nOther=1\r\n");
+  std::string inherited = AccessList(IniPath());
+  SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
+  PSID everyone = nullptr;
+  AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
+  static BYTE aclBytes[256];
+  ACL* acl = (ACL*)aclBytes;
+  InitializeAcl(acl, sizeof aclBytes, ACL_REVISION);
+  AddAccessAllowedAce(acl, ACL_REVISION, FILE_GENERIC_READ | FILE_GENERIC_WRITE, everyone);
+  SECURITY_DESCRIPTOR sd;
+  InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
+  SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE);
+  CHECK(SetFileSecurityA(IniPath().c_str(), DACL_SECURITY_INFORMATION, &sd));
+  std::string own = AccessList(IniPath());
+  CHECK(own != inherited);
+  CHECK(SaveKeys({"Guarded"}));
+  CHECK(Has(GameIniText(), "Guarded=saved"));
+  CHECK(AccessList(IniPath()) == own);
+  FreeSid(everyone);
+}
+
+// A settings path that ends right at the path limit: the copy takes a short name.
+static void PathAtTheLimitIsSaved() {
+  SavedRegValue saved = SaveRegValue(kShellFolders, "AppData");
+  // "\Korvel\Zanto\Zanto.ini" is 23 bytes: a 236-byte folder ends the path at 259.
+  std::string folder = "C:\\itest";
+  while (folder.size() < 236) {
+    folder += "\\" + std::string(std::min<size_t>(39, 236 - folder.size() - 1), 'p');
+    CreateDirectoryA(folder.c_str(), nullptr);
+  }
+  SetRegString(kShellFolders, "AppData", folder.c_str());
+  ResetFolderCache();
+  CHECK_EQ(IniPath().size(), 259);
+  PutGameIni("[NETWORK]\r\nOther=1\r\n");
+  CHECK(SaveKeys({"Long"}));
+  std::string text = GameIniText();
+  CHECK(Has(text, "Other=1") && Has(text, "Long=saved"));
+  CHECK(NoCopyOf(IniPath()));
+  PutGameIni(nullptr);
+  SetRegBytes(kShellFolders, "AppData", saved.type, saved.data, saved.size);
+  ResetFolderCache();
+}
+
 void RunTests() {
   const char* args = GetCommandLineA();
   if (const char* at = strstr(args, " crash-at ")) {
@@ -175,9 +383,20 @@ void RunTests() {
     ExitProcess(0);
   }
   if (strstr(args, " reader") != nullptr) ReaderChild();
+  if (strstr(args, " paused-save") != nullptr) PausedSaveChild();
+  if (const char* at = strstr(args, " hold \"")) {
+    std::string path(at + 7);
+    HoldingChild(path.substr(0, path.find('"')).c_str());
+  }
   EndedAtEveryWrite();
   ReaderSeesWholeSavesOnly();
   ReadOnlyFileGivesOneMessage();
+  SecondProcessLeavesALiveSaveAlone();
+  ChangeMadeMeanwhileIsKept();
+  HeldFileLeavesBothAsTheyWere();
+  SecondNameSeesTheSave();
+  OwnAccessListIsKept();
+  PathAtTheLimitIsSaved();
   PutGameIni(nullptr);
   PutConfigFile(nullptr);
 }

@@ -92,14 +92,7 @@ static void GameIniAccess() {
 // A per-user folder too long to hold "\Korvel\Zanto\Zanto.ini": the bare file
 // name would be the Windows folder's Zanto.ini, which the game never reads.
 static void SettingsPathThatCannotBeFormed() {
-  static const char kShellFolders[] = "Software\\Microsoft\\Windows\\CurrentVersion\\Explorer\\User Shell Folders";
-  char saved[MAX_PATH] = "";
-  DWORD savedType = REG_EXPAND_SZ, savedSize = sizeof saved;
-  HKEY k;
-  if (RegOpenKeyExA(HKEY_CURRENT_USER, kShellFolders, 0, KEY_QUERY_VALUE, &k) == ERROR_SUCCESS) {
-    RegQueryValueExA(k, "AppData", nullptr, &savedType, (BYTE*)saved, &savedSize);
-    RegCloseKey(k);
-  }
+  SavedRegValue saved = SaveRegValue(kShellFolders, "AppData");
   char longFolder[MAX_PATH] = "C:\\itest";  // 250 bytes, made in parts of at most 40
   for (size_t n = strlen(longFolder); n < 250; n = strlen(longFolder)) {
     size_t part = 250 - n < 40 ? 250 - n : 40;
@@ -128,7 +121,7 @@ static void SettingsPathThatCannotBeFormed() {
   CHECK_STR(now, kStray);
 
   DeleteFileA(stray);
-  SetRegBytes(kShellFolders, "AppData", savedType, saved, savedSize);
+  SetRegBytes(kShellFolders, "AppData", saved.type, saved.data, saved.size);
   ResetFolderCache();
 }
 
