@@ -35,12 +35,7 @@ test_abroad_stored_values_and_command_line() {
 ShortCutMessage_F02=ソ表能、予定"
   put_file "$CFG_MP" "[m_portal]
 Matchup_LoginID=ザント表
-Matchup_Password=pass
-Matchup_Mode=2
-Matchup_Rule=1
-Spectator_Mode=3
-Spectator_Rule=1
-Matchup_Ping=150"
+Matchup_Password=pass"
   local message login
   message=$(raw_line "$INI" ShortCutMessage_F02)
   login=$(raw_line "$CFG_MP" Matchup_LoginID)
@@ -56,6 +51,6 @@ Matchup_Ping=150"
   check "login kept byte for byte" "$login" "$(raw_line "$CFG_MP" Matchup_LoginID)"
   zd click "$TITLE_MP" 1002
   wait_starts 1
-  check "online line as under code page 932" "\"$GAME\\Zanto.exe\" S_MULTI1 ザント表 pass 47 150 2000 4000" \
+  check "online line as under code page 932" "\"$GAME\\Zanto.exe\" S_MULTI1 ザント表 pass 48 3000" \
     "$(standin_cmdline 1)"
 }
