@@ -2,6 +2,7 @@
 
 #include "core/start.h"
 #include "core/text.h"
+#include "core/ui.h"
 #include "net/connect.h"
 #include "options/sheet.h"
 #include "res/ids_connect.h"
@@ -18,7 +19,7 @@ static void MainWindowCommand(HWND wnd, int id) {
       AfterStart(wnd);
       break;
     case IDC_MAIN_JOIN:
-      if (DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_CONNECT), wnd, ConnectDlgProc, 0) == 1) {
+      if (ShowDialog(wnd, IDD_CONNECT, ConnectDlgProc, 0) == 1) {
         char arg[256];
         TextFormat(arg, sizeof arg, "D_JOIN %s", g_connectAddress);
         StartDirectGame(arg);

@@ -6,5 +6,6 @@
 
 HINSTANCE WINAPI CallShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR params, LPCSTR folder,
                                    INT show);
-// FALSE when the shell cannot be loaded; callers ignore the result.
-BOOL CallShellNotifyIconA(DWORD message, NOTIFYICONDATAA* data);
+// FALSE when the shell cannot be loaded; callers ignore the result. Wide, as
+// the tip is a text the player reads (core/text932_win.h).
+BOOL CallShellNotifyIconW(DWORD message, NOTIFYICONDATAW* data);

@@ -18,8 +18,8 @@ HINSTANCE WINAPI CallShellExecuteA(HWND owner, LPCSTR verb, LPCSTR file, LPCSTR 
   return fn(owner, verb, file, params, folder, show);
 }
 
-BOOL CallShellNotifyIconA(DWORD message, NOTIFYICONDATAA* data) {
-  typedef BOOL(WINAPI * Fn)(DWORD, NOTIFYICONDATAA*);
-  Fn fn = (Fn)(void*)ShellProc("Shell_NotifyIconA");
+BOOL CallShellNotifyIconW(DWORD message, NOTIFYICONDATAW* data) {
+  typedef BOOL(WINAPI * Fn)(DWORD, NOTIFYICONDATAW*);
+  Fn fn = (Fn)(void*)ShellProc("Shell_NotifyIconW");
   return fn != nullptr ? fn(message, data) : FALSE;
 }

@@ -1,4 +1,6 @@
-// Small Win32 helpers shared by the windows and pages of both programs.
+// Small Win32 helpers shared by the windows and pages of both programs. Every
+// text crosses into Windows here (or in core/text932_win.h), as code page 932
+// whatever the system's code page: no other file converts a text.
 #pragma once
 #include <windows.h>
 
@@ -9,9 +11,22 @@ int ShowMessage(HWND owner, const char* text, UINT flags);
 typedef int (*MessageHook)(HWND owner, const char* text, const char* caption, UINT flags);
 extern MessageHook g_messageHook;
 
+// A modal dialog of the program's resources. The wide call keeps the
+// template's texts as written; a narrow one would pass them through the
+// system's code page, and a player abroad would read "????".
+INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC proc, LPARAM param);
+
+void SetWindowTitle(HWND wnd, const char* text);
+// The top-level window titled text, or nullptr.
+HWND FindTitledWindow(const char* text);
+
 // Control access without the noise of SendDlgItemMessage.
 void SetItemText(HWND dlg, int id, const char* text);
 void GetItemText(HWND dlg, int id, char* buf, int size);  // cut at a character boundary
+// As GetItemText, but a control that still shows stored (the value as read
+// from a file) gives stored itself, byte for byte: a value the player did not
+// touch is written back as it was, whatever the conversions would make of it.
+void GetStoredItemText(HWND dlg, int id, const char* stored, char* buf, int size);
 void SetChecked(HWND dlg, int id, bool on);
 bool IsChecked(HWND dlg, int id);
 void EnableItem(HWND dlg, int id, bool on);
@@ -19,3 +34,10 @@ void ShowItem(HWND dlg, int id, bool on);
 int GetListSelection(HWND dlg, int id);  // -1 when none
 void SetListSelection(HWND dlg, int id, int index);
 void AddListItem(HWND dlg, int id, const char* text);
+void AddComboItem(HWND combo, const char* text);
+// Item index of a combo box; false, buf empty, when there is none or it would not fit whole.
+bool GetComboItem(HWND combo, int index, char* buf, int size);
+
+// Letters compared as the player reads them (full-width letters fold too),
+// without a trip through the system's code page.
+int CompareTextNoCase(const char* a, const char* b);

@@ -1,8 +1,6 @@
 // Connect dialog: the host of a direct match, with the addresses used before.
 #include "net/connect.h"
 
-#include <string.h>
-
 #include "core/settings.h"
 #include "core/ui.h"
 #include "net/recent.h"
@@ -10,37 +8,22 @@
 
 char g_connectAddress[128];
 
-// The typed text comes from the system's code page, whatever the program's
-// own texts are, so its double-byte characters are told by the system.
-static bool IsSystemLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
-
-// The system's comparison, as the player sees letters: it also folds
-// full-width letters, which an ASCII-only fold would keep apart.
-static int CompareSystemNoCase(const char* a, const char* b) { return lstrcmpiA(a, b); }
-
 static const char* ReadRecentKey(const char* key, void*) { return GetConfigString(kRecentSection, key, ""); }
 
 void FillRecentConnections(HWND combo) {
   RecentList list;
   LoadRecentList(ReadRecentKey, nullptr, &list);
-  for (int i = 0; i < list.count; ++i) SendMessageA(combo, CB_ADDSTRING, 0, (LPARAM)list.items[i]);
+  for (int i = 0; i < list.count; ++i) AddComboItem(combo, list.items[i]);
 }
 
 // The combo box's list as filled at creation (16 entries at most).
 static void ReadShownList(HWND combo, RecentList* shown) {
   shown->count = 0;
-  for (int i = 0; shown->count < RECENT_MAX; ++i) {
-    LRESULT len = SendMessageA(combo, CB_GETLBTEXTLEN, (WPARAM)i, 0);
-    if (len == CB_ERR) break;
-    // Every entry came from a value read into 256 bytes; one that would not fit
-    // the buffer is not one of ours and is passed over rather than overrun it.
-    if (len < 0 || len >= RECENT_TEXT_SIZE) continue;
-    char* item = shown->items[shown->count];
-    memset(item, 0, RECENT_TEXT_SIZE);
-    if (SendMessageA(combo, CB_GETLBTEXT, (WPARAM)i, (LPARAM)item) == CB_ERR) continue;
-    item[RECENT_TEXT_SIZE - 1] = '\0';
-    ++shown->count;
-  }
+  int items = (int)SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  // Every entry came from a value read into 256 bytes; one that would not fit
+  // the buffer is not one of ours and is passed over rather than overrun it.
+  for (int i = 0; i < items && shown->count < RECENT_MAX; ++i)
+    if (GetComboItem(combo, i, shown->items[shown->count], RECENT_TEXT_SIZE)) ++shown->count;
 }
 
 void SaveRecentConnection(HWND combo, const char* address) {
@@ -48,7 +31,7 @@ void SaveRecentConnection(HWND combo, const char* address) {
   RecentList shown;
   RecentList rewrite;
   ReadShownList(combo, &shown);
-  int count = BuildRecentRewrite(&shown, address, CompareSystemNoCase, &rewrite);
+  int count = BuildRecentRewrite(&shown, address, CompareTextNoCase, &rewrite);
   // The list is saved whole or not at all. A failure goes unsaid: the join
   // goes on, and the list is only a convenience.
   BeginSettingsBurst();
@@ -75,7 +58,7 @@ INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
       switch (LOWORD(wParam)) {
         case IDOK:
           GetItemText(dlg, IDC_CONNECT_ADDRESS, g_connectAddress, sizeof g_connectAddress);
-          CutAtFirstSpace(g_connectAddress, IsSystemLeadByte);
+          CutAtFirstSpace(g_connectAddress);
           SaveRecentConnection(GetDlgItem(dlg, IDC_CONNECT_ADDRESS), g_connectAddress);
           EndDialog(dlg, 1);
           break;

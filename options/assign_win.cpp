@@ -78,8 +78,7 @@ int AssignBinding(HWND owner, int player, int action, bool pad) {
   int current = GetBinding(player, action, pad);
   if (current == -1) current = 0;
   unsigned param = MakeAssignParam(pad, player, current);
-  INT_PTR result = DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_ASSIGN), owner, AssignDlgProc,
-                                   (LPARAM)param);
+  INT_PTR result = ShowDialog(owner, IDD_ASSIGN, AssignDlgProc, (LPARAM)param);
   if (result == -1) return 0;
   return SetBinding(player, action, pad, (int)result) == -1 ? 0 : 1;
 }

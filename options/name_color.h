@@ -16,7 +16,7 @@ void ChooseNameColor(HWND owner);
 
 // comdlg32 is loaded on the first use of the chooser, so that the programs do
 // not load it at start-up. Tests put their own functions here beforehand.
-typedef BOOL(WINAPI* ChooseColorFn)(LPCHOOSECOLORA);
+typedef BOOL(WINAPI* ChooseColorFn)(LPCHOOSECOLORW);
 typedef DWORD(WINAPI* CommDlgExtendedErrorFn)(void);
 extern ChooseColorFn g_chooseColor;
 extern CommDlgExtendedErrorFn g_commDlgExtendedError;

@@ -22,7 +22,8 @@ static bool LoadColorChooser() {
   if (g_chooseColor != nullptr && g_commDlgExtendedError != nullptr) return true;
   HMODULE lib = LoadSystemLibrary("comdlg32.dll");
   if (lib == nullptr) return false;
-  if (g_chooseColor == nullptr) g_chooseColor = (ChooseColorFn)(void*)GetProcAddress(lib, "ChooseColorA");
+  // The wide chooser: a Unicode dialog like the programs' own (core/ui.h).
+  if (g_chooseColor == nullptr) g_chooseColor = (ChooseColorFn)(void*)GetProcAddress(lib, "ChooseColorW");
   if (g_commDlgExtendedError == nullptr)
     g_commDlgExtendedError = (CommDlgExtendedErrorFn)(void*)GetProcAddress(lib, "CommDlgExtendedError");
   return g_chooseColor != nullptr && g_commDlgExtendedError != nullptr;
@@ -43,7 +44,7 @@ void ChooseNameColor(HWND owner) {
     ReportChooserFailure(owner);
     return;
   }
-  CHOOSECOLORA cc;
+  CHOOSECOLORW cc;
   memset(&cc, 0, sizeof cc);
   cc.lStructSize = sizeof cc;
   cc.hwndOwner = owner;

@@ -45,7 +45,7 @@ static void SaveField(HWND page, const OnlineField* f) {
   char text[TEXT_SIZE];
   switch (f->kind) {
     case FIELD_TEXT:
-      GetItemText(page, f->id, text, sizeof text);
+      GetStoredItemText(page, f->id, GetSettingString(f->setting), text, sizeof text);
       WriteSettingString(f->setting, text);
       break;
     case FIELD_CHECK:

@@ -29,7 +29,8 @@ static bool ApplyQuickMessages(HWND page) {
     char key[32];
     char text[QUICK_MESSAGE_SIZE];
     QuickMessageKey(n, key, sizeof key);
-    GetItemText(page, QuickMessageEditId(n), text, sizeof text);
+    GetStoredItemText(page, QuickMessageEditId(n), GetGameIniString(kQuickMessageSection, key, ""), text,
+                      sizeof text);
     WriteGameIniString(kQuickMessageSection, key, text);
   }
   return true;

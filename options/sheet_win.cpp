@@ -8,6 +8,7 @@
 
 #include "core/edition.h"
 #include "core/settings.h"
+#include "core/text932_win.h"
 #include "core/ui.h"
 #include "options/apply_order.h"
 #include "options/pages.h"
@@ -55,27 +56,30 @@ static const PageEntry kPages[PAGE_COUNT] = {
 
 BOOL ShowOptionsSheet(HWND owner, int startPage) {
   // The records are laid out at their first-version size (40 bytes), the
-  // stride at which the platform reads the array.
-  PROPSHEETPAGEA_V1 pages[PAGE_COUNT];
+  // stride at which the platform reads the array. The wide records keep the
+  // pages' templates, tab names included, as written (core/ui.h).
+  PROPSHEETPAGEW_V1 pages[PAGE_COUNT];
   memset(pages, 0, sizeof pages);
   for (int i = 0; i < PAGE_COUNT; ++i) {
-    pages[i].dwSize = sizeof(PROPSHEETPAGEA_V1);
+    pages[i].dwSize = sizeof(PROPSHEETPAGEW_V1);
     pages[i].dwFlags = PSP_DEFAULT;
-    pages[i].hInstance = GetModuleHandleA(nullptr);
-    pages[i].pszTemplate = MAKEINTRESOURCEA(kPages[i].templateId);
+    pages[i].hInstance = GetModuleHandleW(nullptr);
+    pages[i].pszTemplate = MAKEINTRESOURCEW(kPages[i].templateId);
     pages[i].pfnDlgProc = kPages[i].proc;
   }
-  PROPSHEETHEADERA header;
+  wchar_t caption[64];
+  WideFrom932("Zanto Win 偽Configurator", caption, 64);
+  PROPSHEETHEADERW header;
   memset(&header, 0, sizeof header);
-  header.dwSize = PROPSHEETHEADERA_V1_SIZE;
+  header.dwSize = PROPSHEETHEADERW_V1_SIZE;
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
   header.hwndParent = owner;
-  header.pszCaption = "Zanto Win 偽Configurator";
+  header.pszCaption = caption;
   header.nPages = PAGE_COUNT;
   header.nStartPage = (UINT)startPage;
-  header.ppsp = (LPCPROPSHEETPAGEA)pages;
+  header.ppsp = (LPCPROPSHEETPAGEW)pages;
   header.pfnCallback = (PFNPROPSHEETCALLBACK)OptionsSheetCallback;
-  if (PropertySheetA(&header) < 0) {
+  if (PropertySheetW(&header) < 0) {
     ShowMessage(owner, "コンフィグページを開けません", MB_ICONHAND);
     return FALSE;
   }

@@ -5,11 +5,17 @@
 #   SHOTS_DIR=DIR   write elsewhere
 #   SHOTS_DPI=144   draw at another DPI (Wine's LogPixels), in a prefix of its own
 #   SHOTS_ALL=1     also the key assignment dialog and the message boxes
+#   SHOTS_THEME=1   with visual styles (Wine's "light" theme), as Windows draws
+#                   the programs by their manifest; the pictures are named
+#                   *-themed.png. Without it the classic look, switched on in
+#                   the prefix explicitly, so that the pictures stay the same.
 set -uo pipefail
 BUILD=${1:-build}
 source "$(dirname "$0")/loopback-only.sh"
 ROOT=$(cd "$(dirname "$0")/.." && pwd)
 DPI=${SHOTS_DPI:-96}
+THEME=${SHOTS_THEME:-0}
+SUFFIX=; [ "$THEME" = 1 ] && SUFFIX=-themed
 OUT=${SHOTS_DIR:-$ROOT/docs/screenshots}
 # Room for the sheet drawn at 200%.
 export ZANTO_SCREEN=1600x1200
@@ -17,10 +23,13 @@ source "$ROOT/scripts/wine-env.sh"
 source "$ROOT/tests/e2e/lib.sh"
 trap wine_teardown EXIT
 wine_pick_arch "$ROOT/$BUILD" || exit 1
-echo "$ZANTO_ARCH_LINE, $DPI dpi"
-wine_prepare_prefix "$ROOT/$BUILD" "shots-$DPI"
+echo "$ZANTO_ARCH_LINE, $DPI dpi, $([ "$THEME" = 1 ] && echo themed || echo classic)"
+wine_prepare_prefix "$ROOT/$BUILD" "shots-$DPI$SUFFIX"
 "$WINE" reg add 'HKCU\Software\Wine\Explorer\Desktops' /v Default /d "$ZANTO_SCREEN" /f >/dev/null 2>&1
 "$WINE" reg add 'HKCU\Control Panel\Desktop' /v LogPixels /t REG_DWORD /d "$DPI" /f >/dev/null 2>&1
+# Wine's prefixes come with the theme switched on; uxtheme reads this when a program starts.
+"$WINE" reg add 'HKCU\Software\Microsoft\Windows\CurrentVersion\ThemeManager' /v ThemeActive /d "$THEME" /f \
+  >/dev/null 2>&1
 "$WINESERVER" -k >/dev/null 2>&1; "$WINESERVER" -w
 e2e_init "$ROOT/$BUILD"
 mkdir -p "$OUT"
@@ -34,7 +43,7 @@ capture() {  # name title [box]
   rect=$(zd "${3:-rect}" "$2") || { echo "no window \"$2\" for $1"; return 1; }
   read -r x y w h <<<"$rect"
   import -display "$DISPLAY" -window root -crop "${w}x${h}+${x}+${y}" +repage -strip \
-    -define png:exclude-chunks=date,time "$OUT/$1.png" 2>/dev/null && written=$((written + 1))
+    -define png:exclude-chunks=date,time "$OUT/$1$SUFFIX.png" 2>/dev/null && written=$((written + 1))
 }
 
 PAGE_NAMES=(controls online quickmsg video sound folder about)

@@ -22,12 +22,14 @@
 //   zdrive send TITLE MSG WPARAM LPARAM  sends it and prints the result (0x...)
 //   zdrive key TITLE ID VK             moves the focus to the control (WM_NEXTDLGCTL), posts the key to it
 //   zdrive page TITLE INDEX            shows a page of a property sheet
+//   zdrive tab TITLE INDEX             prints the name of a property sheet's tab
 //   zdrive ok TITLE / cancel TITLE     presses the property sheet's OK / Cancel
 //   zdrive msgbox TITLE [ms]           waits for a message box captioned TITLE, prints its text
 //   zdrive answer TITLE ID             presses button ID of that message box
 //   zdrive rect TITLE                  prints "x y width height" of the visible window TITLE, in pixels
 //   zdrive boxrect TITLE               the same for the message box captioned TITLE
 //   zdrive list                        lists top-level windows
+//   zdrive codepage                    prints the system's code page (GetACP)
 // Append --page N to address a control on page N of the property sheet TITLE.
 #include <windows.h>
 #include <commctrl.h>
@@ -134,6 +136,31 @@ static bool IsHidden(const wchar_t* t) {
 }
 static bool HasMsgBox(const wchar_t* t) { return TopWindow(t, 0, true, true) != nullptr; }
 
+// The tab control lives in the program's process: its item record and text
+// buffer must be there too, as the platform copies nothing for TCM_GETITEM.
+static bool ReadTabName(HWND tabs, int index, wchar_t* name, int size) {
+  DWORD pid = 0;
+  GetWindowThreadProcessId(tabs, &pid);
+  HANDLE process = OpenProcess(PROCESS_VM_OPERATION | PROCESS_VM_READ | PROCESS_VM_WRITE, FALSE, pid);
+  if (process == nullptr) return false;
+  SIZE_T bytes = sizeof(TCITEMW) + (SIZE_T)size * sizeof(wchar_t);
+  char* remote = (char*)VirtualAllocEx(process, nullptr, bytes, MEM_COMMIT, PAGE_READWRITE);
+  bool ok = false;
+  if (remote != nullptr) {
+    TCITEMW item = {};
+    item.mask = TCIF_TEXT;
+    item.pszText = (wchar_t*)(remote + sizeof item);
+    item.cchTextMax = size;
+    ok = WriteProcessMemory(process, remote, &item, sizeof item, nullptr) &&
+         SendMessageW(tabs, TCM_GETITEMW, (WPARAM)index, (LPARAM)remote) &&
+         ReadProcessMemory(process, remote + sizeof item, name, (SIZE_T)size * sizeof(wchar_t), nullptr);
+    name[size - 1] = L'\0';
+    VirtualFreeEx(process, remote, 0, MEM_RELEASE);
+  }
+  CloseHandle(process);
+  return ok;
+}
+
 int wmain(int argc, wchar_t** argv) {
   for (int i = 1; i + 1 < argc; ++i) {
     if (wcscmp(argv[i], L"--page") == 0) {
@@ -166,6 +193,10 @@ int wmain(int argc, wchar_t** argv) {
       }
     };
     EnumWindows(L::Each, 0);
+    return 0;
+  }
+  if (wcscmp(cmd, L"codepage") == 0) {
+    printf("%u\n", GetACP());
     return 0;
   }
   if (wcscmp(cmd, L"wait") == 0) return WaitFor(IsShown, title, argc > 3 ? id : 15000) ? 0 : 1;
@@ -223,6 +254,14 @@ int wmain(int argc, wchar_t** argv) {
     HWND sheet = TopWindow(title, 0, false);
     if (sheet == nullptr) return 1;
     SendMessageW(sheet, PSM_SETCURSEL, (WPARAM)id, 0);
+    return 0;
+  }
+  if (wcscmp(cmd, L"tab") == 0) {
+    HWND sheet = TopWindow(title, 0, false);
+    HWND tabs = sheet != nullptr ? (HWND)SendMessageW(sheet, PSM_GETTABCONTROL, 0, 0) : nullptr;
+    wchar_t name[256] = L"";
+    if (tabs == nullptr || !ReadTabName(tabs, id, name, 256)) return 1;
+    PrintUtf8(name);
     return 0;
   }
   if (wcscmp(cmd, L"ok") == 0 || wcscmp(cmd, L"cancel") == 0) {

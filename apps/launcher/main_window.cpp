@@ -19,7 +19,7 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (MainWindowMessage(wnd, msg, wParam)) return TRUE;
   switch (msg) {
     case WM_INITDIALOG:
-      SetWindowTextA(wnd, kTitle);
+      SetWindowTitle(wnd, kTitle);
       icon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
       SendMessageA(wnd, WM_SETICON, ICON_SMALL, (LPARAM)icon);
       SetItemText(wnd, IDC_MAIN_ADDRESS, GetLocalAddressText());

@@ -18,7 +18,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   }
   g_instance = instance;
   InitCommonControls();
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc, 0);
+  ShowDialog(nullptr, IDD_MAIN, MainDlgProc, 0);
   WSACleanup();
   return 1;
 }

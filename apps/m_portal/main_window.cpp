@@ -6,7 +6,7 @@
 #include "apps/m_portal/main_window.h"
 #include "core/edition.h"
 #include "core/latency_text.h"
-#include "core/text.h"
+#include "core/text932_win.h"
 #include "core/ui.h"
 #include "net/latency_probe_win.h"
 #include "net/local_address.h"
@@ -14,7 +14,7 @@
 
 HINSTANCE g_instance;
 static HICON g_mainIcon;
-static NOTIFYICONDATAA g_trayIcon;
+static NOTIFYICONDATAW g_trayIcon;
 static int g_inTray;
 static UINT g_taskbarCreated;
 
@@ -22,19 +22,19 @@ enum { TRAY_ICON_ID = 121, TRAY_CALLBACK = WM_USER, LATENCY_KNOWN = WM_APP + 1 }
 
 void HideToTray(HWND wnd) {
   g_inTray = 1;
-  CallShellNotifyIconA(NIM_ADD, &g_trayIcon);
+  CallShellNotifyIconW(NIM_ADD, &g_trayIcon);
   ShowWindow(wnd, SW_HIDE);
 }
 
 static void RemoveTrayIcon() {
   if (g_inTray == 1) {
     g_inTray = 0;
-    CallShellNotifyIconA(NIM_DELETE, &g_trayIcon);
+    CallShellNotifyIconW(NIM_DELETE, &g_trayIcon);
   }
 }
 
 int ShowTrayMenu(HWND wnd) {
-  HMENU menu = LoadMenuA(g_instance, MAKEINTRESOURCEA(IDM_TRAY));
+  HMENU menu = LoadMenuW(g_instance, MAKEINTRESOURCEW(IDM_TRAY));
   HMENU popup = GetSubMenu(menu, 0);
   POINT pt;
   GetCursorPos(&pt);
@@ -57,20 +57,20 @@ void ExitMainWindow(HWND wnd) {
 }
 
 static void OnInit(HWND wnd) {
-  SetWindowTextA(wnd, kTitle);
+  SetWindowTitle(wnd, kTitle);
   g_mainIcon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
   SendMessageA(wnd, WM_SETICON, ICON_SMALL, (LPARAM)g_mainIcon);
   SetItemText(wnd, IDC_MAIN_ADDRESS, GetLocalAddressText());
   StartLatencyProbe(wnd, LATENCY_KNOWN);  // the field stays empty until the answer
 
   ZeroMemory(&g_trayIcon, sizeof g_trayIcon);
-  g_trayIcon.cbSize = NOTIFYICONDATAA_V1_SIZE;  // 88: the first form of the record
+  g_trayIcon.cbSize = NOTIFYICONDATAW_V1_SIZE;  // 152: the first form of the record
   g_trayIcon.hWnd = wnd;
   g_trayIcon.uID = TRAY_ICON_ID;
   g_trayIcon.uFlags = NIF_MESSAGE | NIF_ICON | NIF_TIP;
   g_trayIcon.uCallbackMessage = TRAY_CALLBACK;
   g_trayIcon.hIcon = g_mainIcon;
-  TextCopy(kTitle, g_trayIcon.szTip, 64);
+  WideFrom932(kTitle, g_trayIcon.szTip, 64);
   g_taskbarCreated = RegisterWindowMessageA("TaskbarCreated");
 }
 
@@ -93,7 +93,7 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
       if (wParam != TRAY_ICON_ID) return FALSE;
       if (lParam == WM_LBUTTONDOWN) {
         g_inTray = 0;
-        CallShellNotifyIconA(NIM_DELETE, &g_trayIcon);
+        CallShellNotifyIconW(NIM_DELETE, &g_trayIcon);
         ShowWindow(wnd, SW_SHOWNORMAL);
       } else if (lParam == WM_RBUTTONDOWN) {
         ShowTrayMenu(wnd);
@@ -118,6 +118,6 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   // The notification area was rebuilt (the shell restarted): put the icon back
   // so that a window sitting in the tray stays reachable.
   if (msg == g_taskbarCreated && g_taskbarCreated != 0 && g_inTray == 1)
-    CallShellNotifyIconA(NIM_ADD, &g_trayIcon);
+    CallShellNotifyIconW(NIM_ADD, &g_trayIcon);
   return FALSE;
 }

@@ -22,7 +22,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ShowMessage(nullptr, "ソケットの初期化に失敗", MB_ICONERROR);
     return 0;
   }
-  HWND running = FindWindowA(nullptr, kTitle);
+  HWND running = FindTitledWindow(kTitle);
   if (running != nullptr) {
     PostMessageA(running, WM_APP, 0, 0);
     return 2;
@@ -30,7 +30,7 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   g_instance = instance;
   HANDLE mutex = CreateMutexA(nullptr, TRUE, "Global\\GLIMSTARTMUTEX");
   InitCommonControls();
-  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc, 0);
+  ShowDialog(nullptr, IDD_MAIN, MainDlgProc, 0);
   if (mutex != nullptr) CloseHandle(mutex);
   WSACleanup();
   return 1;

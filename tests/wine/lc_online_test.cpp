@@ -91,9 +91,9 @@ static void LoadsAndTheDefaultButton() {
              "Log=0\r\nChatLines=3\r\nMatchup_Color=0x00404040\r\n");
 }
 
-static BOOL WINAPI FakeChooseFails(LPCHOOSECOLORA) { return FALSE; }
+static BOOL WINAPI FakeChooseFails(LPCHOOSECOLORW) { return FALSE; }
 static DWORD WINAPI FakeErrorCode() { return CDERR_INITIALIZATION; }
-static BOOL WINAPI FakeChooseBlue(LPCHOOSECOLORA cc) {
+static BOOL WINAPI FakeChooseBlue(LPCHOOSECOLORW cc) {
   cc->rgbResult = 0x00FF0000;
   return TRUE;
 }

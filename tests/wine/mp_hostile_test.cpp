@@ -281,13 +281,13 @@ static void AboutPageOverHostileLauncherIni() {
 
 // ---- failures ------------------------------------------------------------------------
 
-static BOOL WINAPI ChooserThatFails(LPCHOOSECOLORA cc) {
+static BOOL WINAPI ChooserThatFails(LPCHOOSECOLORW cc) {
   cc->lpCustColors[0] = 0x00010203;  // changed, then the chooser gives up
   return FALSE;
 }
 static DWORD WINAPI InitialisationError() { return CDERR_INITIALIZATION; }
 static COLORREF g_customSeen[16];
-static BOOL WINAPI ChooserThatConfirms(LPCHOOSECOLORA cc) {
+static BOOL WINAPI ChooserThatConfirms(LPCHOOSECOLORW cc) {
   memcpy(g_customSeen, cc->lpCustColors, sizeof g_customSeen);
   cc->rgbResult = 0x00102030;
   return TRUE;

@@ -9,13 +9,13 @@
 
 // ---- colour chooser stand-ins -------------------------------------------------
 
-static CHOOSECOLORA g_ccSeen;
+static CHOOSECOLORW g_ccSeen;
 static COLORREF g_customSeen[16];
 static int g_ccCalls;
 static COLORREF g_ccPick;
 static DWORD g_ccError;
 
-static BOOL WINAPI FakeChooseOk(LPCHOOSECOLORA cc) {
+static BOOL WINAPI FakeChooseOk(LPCHOOSECOLORW cc) {
   ++g_ccCalls;
   g_ccSeen = *cc;
   memcpy(g_customSeen, cc->lpCustColors, sizeof g_customSeen);
@@ -23,7 +23,7 @@ static BOOL WINAPI FakeChooseOk(LPCHOOSECOLORA cc) {
   cc->rgbResult = g_ccPick;
   return TRUE;
 }
-static BOOL WINAPI FakeChooseNone(LPCHOOSECOLORA cc) {
+static BOOL WINAPI FakeChooseNone(LPCHOOSECOLORW cc) {
   ++g_ccCalls;
   g_ccSeen = *cc;
   cc->lpCustColors[0] = 0x00010203;  // changed in the chooser, then abandoned
@@ -325,7 +325,7 @@ static void ChooserPicksRed() {
       PressOk(),
   });
   CHECK_EQ(r, TRUE);
-  CHECK_EQ(g_ccSeen.lStructSize, sizeof(CHOOSECOLORA));
+  CHECK_EQ(g_ccSeen.lStructSize, sizeof(CHOOSECOLORW));
   CHECK(g_ccSeen.hwndOwner == pageSeen);
   CHECK_EQ(g_ccSeen.rgbResult, 0x00302010);  // starts from the loaded colour
   CHECK_EQ(g_ccSeen.Flags, 0x103);
