@@ -36,3 +36,7 @@ extern const char kWebNewsPage[];
 // title, and whether the version ends at the first space after it.
 extern const char kVersionMark[];
 extern const bool kVersionCutAtSpace;
+
+// About page: starts the game's updating step (apps/<program>/start.cpp),
+// reporting its own failure.
+void StartUpdater();

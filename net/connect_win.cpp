@@ -8,8 +8,6 @@
 #include "net/recent.h"
 #include "res/ids_connect.h"
 
-char g_connectAddress[128];
-
 // The typed text comes from the system's code page, whatever the program's
 // own texts are, so its double-byte characters are told by the system.
 static bool IsSystemLeadByte(unsigned char c) { return IsDBCSLeadByte(c) != FALSE; }
@@ -60,9 +58,10 @@ void SaveRecentConnection(HWND combo, const char* address) {
   CommitSettingsBurst();
 }
 
-INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG: {
+      SetWindowLongPtrA(dlg, DWLP_USER, lParam);
       // The template's 0,0 places the dialog at the top left of its owner's
       // client area; the platform moves it back onto the screen when the owner
       // sits near an edge, so the dialog is not moved here.
@@ -73,12 +72,14 @@ INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
     }
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case IDOK:
-          GetItemText(dlg, IDC_CONNECT_ADDRESS, g_connectAddress, sizeof g_connectAddress);
-          CutAtFirstSpace(g_connectAddress, IsSystemLeadByte);
-          SaveRecentConnection(GetDlgItem(dlg, IDC_CONNECT_ADDRESS), g_connectAddress);
+        case IDOK: {
+          char* address = (char*)GetWindowLongPtrA(dlg, DWLP_USER);
+          GetItemText(dlg, IDC_CONNECT_ADDRESS, address, CONNECT_ADDRESS_SIZE);
+          CutAtFirstSpace(address, IsSystemLeadByte);
+          SaveRecentConnection(GetDlgItem(dlg, IDC_CONNECT_ADDRESS), address);
           EndDialog(dlg, 1);
           break;
+        }
         case IDCANCEL:
           EndDialog(dlg, 0);
           break;

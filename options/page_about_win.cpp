@@ -1,7 +1,6 @@
 // About page (page 6): dates of the game's programs, the installed game's
 // version from its launcher's Launcher.ini, and the updater button.
 #include "core/edition.h"
-#include "core/start.h"
 #include "core/text.h"
 #include "core/ui.h"
 #include "options/about.h"

@@ -1,14 +1,12 @@
 // launcher's main window: every start ends the program, whether or not it
-// succeeded. Its commands are core/main_window_win.cpp.
+// succeeded. Its commands are apps/shared/main_window_win.cpp.
 #include <windows.h>
 
-#include "apps/launcher/main_window.h"
+#include "apps/shared/main_window.h"
 #include "core/edition.h"
 #include "core/ui.h"
 #include "net/local_address.h"
 #include "res/ids_main.h"
-
-HINSTANCE g_instance;
 
 void AfterStart(HWND wnd) { EndDialog(wnd, 1); }
 

@@ -4,7 +4,7 @@
 
 #include "core/cmdline.h"
 #include "core/settings.h"
-#include "core/start.h"
+#include "apps/shared/start.h"
 
 static void ShellStart(const char* name, const char* params) {
   char file[PATH_SIZE];

@@ -5,7 +5,7 @@
 #include "core/cmdline.h"
 #include "core/setting_key.h"
 #include "core/settings.h"
-#include "core/start.h"
+#include "apps/shared/start.h"
 #include "core/text.h"
 
 static void ReadText(MatchupKey key, char* out, size_t size) {

@@ -32,13 +32,17 @@ static inline void CALLBACK ConnectTimer(HWND, UINT, UINT_PTR, DWORD) {
   g_connectAction(dlg);
 }
 
+// What the dialog leaves at OK, kept across runs as the main window's buffer would be.
+static char g_connectAddress[CONNECT_ADDRESS_SIZE];
+
 // Shows the dialog over owner, runs action inside it; returns the dialog's result.
 static inline INT_PTR RunConnectDialog(HWND owner, ConnectAction action) {
   g_connectAction = action;
   g_connectTicks = 0;
   g_connectTimer = SetTimer(nullptr, 0, 20, ConnectTimer);
   INT_PTR result =
-      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONNECT), owner, ConnectDlgProc, 0);
+      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONNECT), owner, ConnectDlgProc,
+                      (LPARAM)g_connectAddress);
   KillTimer(nullptr, g_connectTimer);
   return result;
 }

@@ -3,7 +3,8 @@
 #include "itest.h"
 
 #include "core/settings.h"
-#include "core/start.h"
+#include "apps/shared/start.h"
+#include "core/edition.h"
 #include "core/ui.h"
 
 static const char kKey[] = "Software\\Korvel\\Zanto2.0";

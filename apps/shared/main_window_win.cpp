@@ -1,11 +1,29 @@
-#include "core/main_window.h"
+#include "apps/shared/main_window.h"
 
-#include "core/start.h"
+#include <commctrl.h>
+
+#include "apps/shared/start.h"
 #include "core/text.h"
+#include "core/ui.h"
 #include "net/connect.h"
 #include "options/sheet.h"
 #include "res/ids_connect.h"
 #include "res/ids_main.h"
+
+HINSTANCE g_instance;
+
+bool StartSockets() {
+  WSADATA wsa;
+  if (WSAStartup(0x0101, &wsa) == 0) return true;
+  ShowMessage(nullptr, "ソケットの初期化に失敗", MB_ICONERROR);
+  return false;
+}
+
+void RunMainWindow(HINSTANCE instance) {
+  g_instance = instance;
+  InitCommonControls();
+  DialogBoxParamA(instance, MAKEINTRESOURCEA(IDD_MAIN), nullptr, MainDlgProc, 0);
+}
 
 static void MainWindowCommand(HWND wnd, int id) {
   switch (id) {
@@ -18,13 +36,16 @@ static void MainWindowCommand(HWND wnd, int id) {
       AfterStart(wnd);
       break;
     case IDC_MAIN_JOIN:
-      if (DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_CONNECT), wnd, ConnectDlgProc, 0) == 1) {
+    {
+      char address[CONNECT_ADDRESS_SIZE];
+      if (DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_CONNECT), wnd, ConnectDlgProc, (LPARAM)address) == 1) {
         char arg[256];
-        TextFormat(arg, sizeof arg, "D_JOIN %s", g_connectAddress);
+        TextFormat(arg, sizeof arg, "D_JOIN %s", address);
         StartDirectGame(arg);
         AfterStart(wnd);
       }
       break;
+    }
     case IDC_MAIN_HOST:
       StartDirectGame("D_HOST");
       AfterStart(wnd);
