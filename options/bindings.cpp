@@ -29,20 +29,32 @@ const char* const KeyNameTable[KEY_COUNT] = {
 };
 
 const char kPeripheralSection[] = "PERIPHERAL";
-const char kPlayer1DeviceKey[] = "PLAYER1 DEVICE";
-const char kPlayer2DeviceKey[] = "PLAYER2 DEVICE";
+const SettingKey kDeviceKeys[PLAYER_COUNT] = {
+    {GAME_INI, kPeripheralSection, "PLAYER1 DEVICE", 0, nullptr},
+    {GAME_INI, kPeripheralSection, "PLAYER2 DEVICE", 0, nullptr},
+};
 
 const BindingKey kBindingKeys[BINDING_KEY_COUNT] = {
-    {"PLAYER1 KEYBOARD UP", 0, 0, false, 0xC8},    {"PLAYER1 KEYBOARD DOWN", 0, 1, false, 0xD0},
-    {"PLAYER1 KEYBOARD LEFT", 0, 2, false, 0xCB},  {"PLAYER1 KEYBOARD RIGHT", 0, 3, false, 0xCD},
-    {"PLAYER1 KEYBOARD FIRE1", 0, 4, false, 0x1C}, {"PLAYER1 KEYBOARD FIRE2", 0, 5, false, 0x2C},
-    {"PLAYER1 KEYBOARD FIRE3", 0, 6, false, 0x37}, {"PLAYER1 PAD FIRE1", 0, 4, true, 8},
-    {"PLAYER1 PAD FIRE2", 0, 5, true, 0},          {"PLAYER1 PAD FIRE3", 0, 6, true, 1},
-    {"PLAYER2 KEYBOARD UP", 1, 0, false, 0x16},    {"PLAYER2 KEYBOARD DOWN", 1, 1, false, 0x24},
-    {"PLAYER2 KEYBOARD LEFT", 1, 2, false, 0x23},  {"PLAYER2 KEYBOARD RIGHT", 1, 3, false, 0x25},
-    {"PLAYER2 KEYBOARD FIRE1", 1, 4, false, 0x39}, {"PLAYER2 KEYBOARD FIRE2", 1, 5, false, 0x18},
-    {"PLAYER2 KEYBOARD FIRE3", 1, 6, false, 0x19}, {"PLAYER2 PAD FIRE1", 1, 4, true, 8},
-    {"PLAYER2 PAD FIRE2", 1, 5, true, 0},          {"PLAYER2 PAD FIRE3", 1, 6, true, 1},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD UP", 0xC8, nullptr}, 0, 0, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD DOWN", 0xD0, nullptr}, 0, 1, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD LEFT", 0xCB, nullptr}, 0, 2, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD RIGHT", 0xCD, nullptr}, 0, 3, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD FIRE1", 0x1C, nullptr}, 0, 4, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD FIRE2", 0x2C, nullptr}, 0, 5, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD FIRE3", 0x37, nullptr}, 0, 6, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 PAD FIRE1", 8, nullptr}, 0, 4, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 PAD FIRE2", 0, nullptr}, 0, 5, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 PAD FIRE3", 1, nullptr}, 0, 6, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD UP", 0x16, nullptr}, 1, 0, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD DOWN", 0x24, nullptr}, 1, 1, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD LEFT", 0x23, nullptr}, 1, 2, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD RIGHT", 0x25, nullptr}, 1, 3, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD FIRE1", 0x39, nullptr}, 1, 4, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD FIRE2", 0x18, nullptr}, 1, 5, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD FIRE3", 0x19, nullptr}, 1, 6, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 PAD FIRE1", 8, nullptr}, 1, 4, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 PAD FIRE2", 0, nullptr}, 1, 5, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 PAD FIRE3", 1, nullptr}, 1, 6, true},
 };
 
 // The Default button's set: the missing-key defaults except Player 1's Rot. R on X.
@@ -104,7 +116,7 @@ int* BindingSlot(KeyBindings* table, const BindingKey* key) {
 }
 
 void FillMissingKeyDefaults(KeyBindings* table) {
-  for (int i = 0; i < BINDING_KEY_COUNT; ++i) *BindingSlot(table, &kBindingKeys[i]) = kBindingKeys[i].missingDefault;
+  for (int i = 0; i < BINDING_KEY_COUNT; ++i) *BindingSlot(table, &kBindingKeys[i]) = kBindingKeys[i].setting.number;
 }
 
 void ApplyDefaultKeySet(KeyBindings* table) {

@@ -3,12 +3,15 @@
 #pragma once
 #include <stddef.h>
 
+#include "core/setting_key.h"
+
 enum {
   QUICK_MESSAGE_COUNT = 8,
   QUICK_MESSAGE_SIZE = 256,  // 255 bytes of text and the terminator
 };
 
-extern const char kQuickMessageSection[];  // "NETWORK"
+// The phrases' keys in [NETWORK], F1 to F8; a missing one reads as "".
+extern const SettingKey kQuickMessageKeys[QUICK_MESSAGE_COUNT];
 
 // What the page's default button puts into the edits, F1 to F8.
 extern const char* const DefaultQuickMessages[QUICK_MESSAGE_COUNT];

@@ -180,10 +180,10 @@ TEST(StoredKeys, NamesAndOrder) {
       "PLAYER2 KEYBOARD LEFT",  "PLAYER2 KEYBOARD RIGHT", "PLAYER2 KEYBOARD FIRE1", "PLAYER2 KEYBOARD FIRE2",
       "PLAYER2 KEYBOARD FIRE3", "PLAYER2 PAD FIRE1",      "PLAYER2 PAD FIRE2",      "PLAYER2 PAD FIRE3",
   };
-  for (int i = 0; i < BINDING_KEY_COUNT; ++i) EXPECT_STREQ(kBindingKeys[i].name, expected[i]) << i;
+  for (int i = 0; i < BINDING_KEY_COUNT; ++i) EXPECT_STREQ(kBindingKeys[i].setting.key, expected[i]) << i;
   EXPECT_STREQ(kPeripheralSection, "PERIPHERAL");
-  EXPECT_STREQ(kPlayer1DeviceKey, "PLAYER1 DEVICE");
-  EXPECT_STREQ(kPlayer2DeviceKey, "PLAYER2 DEVICE");
+  EXPECT_STREQ(kDeviceKeys[0].key, "PLAYER1 DEVICE");
+  EXPECT_STREQ(kDeviceKeys[1].key, "PLAYER2 DEVICE");
 }
 
 TEST(StoredKeys, EachKeyHasItsOwnSlot) {
