@@ -2,14 +2,16 @@
 // Each program defines these in apps/<program>/edition.cpp.
 #pragma once
 
+#include "core/paths.h"
+
 // The program's title: window title, instance search text, tray tip and the
 // caption of every message box.
 extern const char kTitle[];
 
-// Settings folder when the per-user folder is not used: the folder, and what
-// follows it ("\" behind an install folder without a trailing separator).
-const char* SettingsFallbackDir();
-extern const char kSettingsFallbackTail[];
+// The install folder this program uses for its own files (Zanto.exe,
+// Lobby.exe, Launcher.exe, Launcher.ini), which also holds the settings when
+// the per-user folder is not used.
+extern const GameFolder kGameFolder;
 // Whether the per-user folder may be asked at all (launcher: not on Windows 9x).
 bool SettingsPerUserAllowed();
 
@@ -18,12 +20,6 @@ bool SettingsPerUserAllowed();
 // options sheet cannot save.
 extern const char kSettingsCopyTag[];
 extern const char kSettingsSaveFailed[];
-
-// The game's install folder as this program uses it for its own files
-// (Zanto.exe, Lobby.exe, Launcher.exe, Launcher.ini), and the separator to put
-// between it and a file name ("\" or "").
-const char* GameFolder();
-extern const char kGameFolderSeparator[];
 
 // Own address: whether link-local addresses (169.254.0.0/16) count as private.
 extern const bool kLinkLocalIsPrivate;

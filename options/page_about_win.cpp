@@ -1,6 +1,7 @@
 // About page (page 6): dates of the game's programs, the installed game's
 // version from its launcher's Launcher.ini, and the updater button.
 #include "core/edition.h"
+#include "core/settings.h"
 #include "core/text.h"
 #include "core/ui.h"
 #include "options/about.h"
@@ -46,7 +47,7 @@ static const DatedFile kDatedFiles[] = {
 static void ShowFileDate(HWND page, const DatedFile* f) {
   char path[MAX_PATH];
   const char* date = kNoFileDate;
-  if (GameFilePath(GameFolder(), kGameFolderSeparator, f->name, path, sizeof path))
+  if (FormGameFilePath(kGameFolder, f->name, path, sizeof path))
     date = GetFileDateText(path);
   char label[64];
   TextFormat(label, sizeof label, f->labelFormat, date);
@@ -56,7 +57,7 @@ static void ShowFileDate(HWND page, const DatedFile* f) {
 static void ShowInstalledVersion(HWND page) {
   char path[MAX_PATH];
   char title[WINDOW_TITLE_SIZE] = "";
-  if (GameFilePath(GameFolder(), kGameFolderSeparator, "Launcher.ini", path, sizeof path))
+  if (FormGameFilePath(kGameFolder, "Launcher.ini", path, sizeof path))
     GetPrivateProfileStringA("LauncherDlg", "WINDOWTITLE", "", title, sizeof title, path);
   char version[WINDOW_TITLE_SIZE];
   if (ExtractVersion(title, kVersionMark, kVersionCutAtSpace, version, sizeof version))

@@ -9,7 +9,7 @@
 static void ShellStart(const char* name, const char* params) {
   char file[PATH_SIZE];
   const char* folder = GetLegacyInstallDir();
-  if (!JoinPath(folder, name, file, sizeof file) ||
+  if (!FormGameFilePath(LEGACY_INSTALL_DIR, name, file, sizeof file) ||
       (INT_PTR)CallShellExecuteA(nullptr, "open", file, params, folder, SW_SHOW) <= 32)
     ShowStartFailure();
 }

@@ -650,7 +650,7 @@ static inline void FileDateText(const char* folder) {
 // A file of the game: the folder and the name joined with the program's own
 // separator (m_portal's install folder has no trailing "\", launcher's has).
 static inline std::string GameFile(const char* folder, const char* name) {
-  return std::string(folder) + kGameFolderSeparator + name;
+  return std::string(folder) + GameFolderSeparator(kGameFolder) + name;
 }
 
 static inline void PutLauncherIni(const char* folder, const char* text) {
