@@ -75,6 +75,15 @@ foreach(name comctl32 winmm comdlg32 shell32 wsock32)
   target_link_options(standin_dll_${name} PRIVATE ${ZANTO_LINK_FLAGS})
 endforeach()
 
+# The names the end-to-end scripts use: control ids and the programs' titles.
+file(GLOB id_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/ids_*.h)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/e2e_names.sh
+                   COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/e2e-names.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/e2e_names.sh
+                   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/e2e-names.sh ${id_headers}
+                           ${CMAKE_SOURCE_DIR}/apps/m_portal/edition.cpp ${CMAKE_SOURCE_DIR}/apps/launcher/edition.cpp
+                   VERBATIM)
+add_custom_target(e2e_names ALL DEPENDS ${CMAKE_BINARY_DIR}/e2e_names.sh)
+
 # The end-to-end driver: finds windows by title and controls by id.
 add_executable(zdrive ${CMAKE_SOURCE_DIR}/tools/zdrive.cpp)
 target_link_libraries(zdrive PRIVATE comctl32 user32 kernel32 gdi32)

@@ -1,14 +1,15 @@
 # End-to-end helpers: the real programs under Wine and Xvfb, driven from outside
 # by window title and control id (tools/zdrive), against the stand-in game.
 # Sourced by tests/e2e/run.sh; each *_test.sh defines test_* functions.
-TITLE_MP="ZantoWin 偽ランチャー 2.08"
-TITLE_LC="ZantoWin 偽ランチャー Ver.1.4"
+# Control ids (IDC_...) and the programs' titles (TITLE_MP, TITLE_LC) come
+# from the build (scripts/e2e-names.sh), read in e2e_init.
 SHEET="Zanto Win 偽Configurator"
 E2E_PASSED=0
 E2E_FAILED=0
 
 e2e_init() {  # build root
   E2E_ROOT=$1
+  source "$ZANTO_BIN/e2e_names.sh"
   C=$(wine_c)
   GAME_DIR="$C/Program Files/Korvel/Zanto"
   APP_DIR="$C/zanto"
