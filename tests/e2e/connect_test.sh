@@ -6,13 +6,11 @@ CONNECT_LC="Connect to server"
 ADDRESS_LINE='^(\(unknown\)|[0-9]+\.[0-9]+\.[0-9]+\.[0-9]+( \(local\))?)$'
 
 connect_mp_start() {
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
 }
 
 connect_lc_start() {
-  start_app launcher
-  zd wait "$TITLE_LC" 30000 >/dev/null
+  start_and_wait launcher
 }
 
 connect_mp_exit() {

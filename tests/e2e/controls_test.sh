@@ -34,8 +34,7 @@ PLAYER2 PAD FIRE3=1"
 controls_open() {  # m_portal|launcher
   local title=$TITLE_MP
   [ "$1" = launcher ] && title=$TITLE_LC
-  start_app "$1"
-  zd wait "$title" 30000 >/dev/null
+  start_and_wait "$1"
   zd click "$title" "$IDC_MAIN_OPTIONS"
   zd wait "$SHEET" 15000
 }

@@ -73,12 +73,7 @@ hs_same_keys() {  # description expected actual
 
 hs_sum() { if [ -e "$1" ]; then md5sum < "$1" 2>/dev/null || echo folder; else echo missing; fi; }
 
-hs_start() {  # m_portal|launcher
-  local title=$TITLE_MP
-  [ "$1" = launcher ] && title=$TITLE_LC
-  start_app "$1"
-  zd wait "$title" 30000 >/dev/null
-}
+hs_start() { start_and_wait "$1"; }  # m_portal|launcher
 
 # Opens the options sheet over the main window titled $1 and closes it with OK.
 hs_sheet_ok() {  # title

@@ -52,6 +52,18 @@ start_app() {  # m_portal|launcher
   E2E_APP_PID=$!
 }
 
+# Starts a program and waits for its main window: a window that never comes
+# is reported here, as this start's failure, not later as the next step's.
+start_and_wait() {  # m_portal|launcher
+  local title=$TITLE_MP
+  [ "$1" = launcher ] && title=$TITLE_LC
+  start_app "$1"
+  zd wait "$title" 30000 >/dev/null && return 0
+  E2E_FAILED=$((E2E_FAILED + 1))
+  echo "FAIL $1: the main window did not appear"
+  return 1
+}
+
 # Waits for the program started last to end; prints its exit code ("" on time-out).
 app_exit_code() {
   local i

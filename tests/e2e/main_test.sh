@@ -3,8 +3,7 @@
 GAME='C:\Program Files\Korvel\Zanto'
 
 mp_start_and_wait() {
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
 }
 
 test_mp_offline_start_hides_to_tray_and_comes_back() {
@@ -140,8 +139,7 @@ test_enter_in_a_field_presses_the_default_button() {
 }
 
 lc_start_and_wait() {
-  start_app launcher
-  zd wait "$TITLE_LC" 30000 >/dev/null
+  start_and_wait launcher
 }
 
 test_lc_starts_through_the_shell_and_ends() {

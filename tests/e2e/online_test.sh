@@ -33,8 +33,7 @@ shot_list() {
 }
 
 test_mp_online_choices_reach_the_game() {
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
   zd click "$TITLE_MP" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
   sleep 0.5
@@ -93,8 +92,7 @@ Matchup_Mode=0"
   local before_ini before_cfg
   before_ini=$(mktemp); before_cfg=$(mktemp)
   cp "$INI" "$before_ini"; cp "$CFG_MP" "$before_cfg"
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
   check_ok "Online page opens" open_online_page "$TITLE_MP"
   check_soon "login loaded" old zd gettext "$SHEET" "$IDC_ONL_LOGINID" --page 1
   check "random matchup loaded" 0 "$(zd getsel "$SHEET" "$IDC_ONL_MATCHUPMODE" --page 1)"
@@ -126,8 +124,7 @@ Matchup_LoginID=someone"
   local before_cfg
   before_cfg=$(mktemp)
   cp "$CFG_MP" "$before_cfg"
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
   zd click "$TITLE_MP" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
   zd ok "$SHEET"
@@ -138,8 +135,7 @@ Matchup_LoginID=someone"
 }
 
 test_lc_online_page_saves_network_keys() {
-  start_app launcher
-  zd wait "$TITLE_LC" 30000 >/dev/null
+  start_and_wait launcher
   zd click "$TITLE_LC" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
   sleep 0.5

@@ -2,6 +2,7 @@
 # End-to-end tier: runs every tests/e2e/*_test.sh (each test_* function in
 # turn, from a clean state). Prints "N passed, N failed".
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/loopback-only.sh"
 BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 source "$ROOT/scripts/wine-env.sh"
