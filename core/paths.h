@@ -2,6 +2,9 @@
 #pragma once
 #include <stddef.h>
 
+// Every path buffer, the terminator included: the platform's MAX_PATH.
+enum { PATH_SIZE = 260 };
+
 // The launcher's own configuration file from its upper-cased executable path:
 // ".CFG" written over the first ".EXE" and the path cut right after it; a path
 // without ".EXE" gets ".CFG" appended. False (out empty) when it does not fit.

@@ -11,7 +11,7 @@
 enum { POLL_PERIOD_MS = 200 };
 
 static void InitKeyboardMode(HWND dlg, int currentCode) {
-  for (int i = 0; i < KEY_COUNT; ++i) AddListItem(dlg, IDC_ASSIGN_LIST, KeyNameTable[i]);
+  for (int i = 0; i < KEY_COUNT; ++i) AddListItem(dlg, IDC_ASSIGN_LIST, kKeyNameTable[i]);
   SetListSelection(dlg, IDC_ASSIGN_LIST, AssignListIndex(currentCode));
 }
 
@@ -41,7 +41,7 @@ static void PollController(HWND dlg, UINT_PTR timerId) {
 // controller mode, where the list is empty) chooses nothing.
 static void ChooseListedKey(HWND dlg) {
   int index = GetListSelection(dlg, IDC_ASSIGN_LIST);
-  EndDialog(dlg, index >= 0 && index < KEY_COUNT ? KeyCodeTable[index] : -1);
+  EndDialog(dlg, index >= 0 && index < KEY_COUNT ? kKeyCodeTable[index] : -1);
 }
 
 INT_PTR CALLBACK AssignDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {

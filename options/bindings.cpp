@@ -6,18 +6,18 @@
 
 KeyBindings g_keyBindings;
 
-const char* const ActionNames[ACTION_COUNT] = {"UP", "DOWN", "LEFT", "RIGHT", "PAUSE", "Rot. L", "Rot. R"};
-const char* const PadActionNames[PAD_ACTION_COUNT] = {"PAUSE", "Rot. L", "Rot. R"};
+const char* const kActionNames[ACTION_COUNT] = {"UP", "DOWN", "LEFT", "RIGHT", "PAUSE", "Rot. L", "Rot. R"};
+const char* const kPadActionNames[PAD_ACTION_COUNT] = {"PAUSE", "Rot. L", "Rot. R"};
 
 // Entries 1, 2, 3 and 6 are keys of the Japanese layout (circumflex, yen, at, colon).
-const int KeyCodeTable[KEY_COUNT] = {
+const int kKeyCodeTable[KEY_COUNT] = {
     0x0C, 0x90, 0x7D, 0x91, 0x1A, 0x27, 0x92, 0x1B, 0x33, 0x34, 0x35, 0x2B, 0xC8, 0xD0,
     0xCB, 0xCD, 0x39, 0x1C, 0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49,
     0x53, 0x4E, 0x4A, 0x37, 0xB5, 0x9C, 0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23,
     0x17, 0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F,
     0x11, 0x2D, 0x15, 0x2C, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B,
 };
-const char* const KeyNameTable[KEY_COUNT] = {
+const char* const kKeyNameTable[KEY_COUNT] = {
     "-",     "^",     "\\",    "@",     "[",     ";",     ":",     "]",         ",",
     ".",     "/",     "B.Slash", "Up",  "Down",  "Left",  "Right", "Space",     "Enter",
     "NUM 0", "NUM 1", "NUM 2", "NUM 3", "NUM 4", "NUM 5", "NUM 6", "NUM 7",     "NUM 8",
@@ -87,7 +87,7 @@ int SetBinding(int player, int action, bool pad, int value) {
 
 int FindKeyIndex(int code) {
   for (int i = 0; i < KEY_COUNT; ++i) {
-    if (KeyCodeTable[i] == code) return i;
+    if (kKeyCodeTable[i] == code) return i;
   }
   return -1;
 }
@@ -95,20 +95,21 @@ int FindKeyIndex(int code) {
 const char* KeyLabel(int code) {
   if (code == -1) return "failed";
   int index = FindKeyIndex(code);
-  return index < 0 ? "undef." : KeyNameTable[index];
+  return index < 0 ? "undef." : kKeyNameTable[index];
 }
 
+static char g_bindingLabel[BINDING_LABEL_SIZE];
+
 const char* GetBindingLabel(int player, int action, bool pad) {
-  static char label[BINDING_LABEL_SIZE];
   int value = GetBinding(player, action, pad);
   if (pad && action >= 0 && action < PAD_ACTION_FIRST) {
-    TextCopy("***", label, sizeof label);
+    TextCopy("***", g_bindingLabel, sizeof g_bindingLabel);
   } else if (pad) {
-    TextFormat(label, sizeof label, "KEY %d", value);
+    TextFormat(g_bindingLabel, sizeof g_bindingLabel, "KEY %d", value);
   } else {
-    TextCopy(KeyLabel(value), label, sizeof label);
+    TextCopy(KeyLabel(value), g_bindingLabel, sizeof g_bindingLabel);
   }
-  return label;
+  return g_bindingLabel;
 }
 
 int* BindingSlot(KeyBindings* table, const BindingKey* key) {
@@ -161,8 +162,8 @@ static void AddClash(ClashList* list, int playerA, int actionA, int playerB, int
   ++list->count;
   if (list->count > LISTED_CLASHES) return;
   char line[128];
-  TextFormat(line, sizeof line, "P%d %s - P%d %s (%s)\n", playerA + 1, ActionNames[actionA], playerB + 1,
-             ActionNames[actionB], KeyLabel(code));
+  TextFormat(line, sizeof line, "P%d %s - P%d %s (%s)\n", playerA + 1, kActionNames[actionA], playerB + 1,
+             kActionNames[actionB], KeyLabel(code));
   TextAppend(line, list->text, sizeof list->text);
 }
 
@@ -190,8 +191,8 @@ static bool FindPadClash(const KeyBindings* t, int player, char* line, size_t si
   for (int i = 0; i < PAD_ACTION_COUNT - 1; ++i) {
     for (int j = i + 1; j < PAD_ACTION_COUNT; ++j) {
       if (t->pad[player][i] == t->pad[player][j]) {
-        TextFormat(line, size, "P%d %s - P%d %s (PAD %d)", player + 1, PadActionNames[i], player + 1,
-                   PadActionNames[j], t->pad[player][i]);
+        TextFormat(line, size, "P%d %s - P%d %s (PAD %d)", player + 1, kPadActionNames[i], player + 1,
+                   kPadActionNames[j], t->pad[player][i]);
         return true;
       }
     }

@@ -30,11 +30,11 @@ struct KeyBindings {
 // Zanto.ini whenever the page is created.
 extern KeyBindings g_keyBindings;
 
-extern const char* const ActionNames[ACTION_COUNT];
-extern const char* const PadActionNames[PAD_ACTION_COUNT];
+extern const char* const kActionNames[ACTION_COUNT];
+extern const char* const kPadActionNames[PAD_ACTION_COUNT];
 // The assignable keys, in the order of the assignment list.
-extern const int KeyCodeTable[KEY_COUNT];
-extern const char* const KeyNameTable[KEY_COUNT];
+extern const int kKeyCodeTable[KEY_COUNT];
+extern const char* const kKeyNameTable[KEY_COUNT];
 
 // Keyboard: player 0 or 1, anything else gives -1. Pad: actions 4 to 6 only;
 // player 0 is Player 1 and any other player is Player 2.

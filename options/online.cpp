@@ -101,7 +101,7 @@ void FormatCustomColorKey(int i, char* out, size_t size) {
   TextFormat(out, size, "%s", i >= 1 && i <= CUSTOM_COLOR_COUNT ? kCustomColorKeys[i - 1].key : "");
 }
 
-const char* const MatchupModeItems[MATCHUP_MODE_COUNT] = {"ランダム接続", "Rate 優先", "接続速度 優先"};
-const char* const MatchupRuleItems[MATCHUP_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
-const char* const SpectatorModeItems[SPECTATOR_MODE_COUNT] = {"初級", "中級", "上級", "Rate範囲"};
-const char* const SpectatorRuleItems[SPECTATOR_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
+const char* const kMatchupModeItems[MATCHUP_MODE_COUNT] = {"ランダム接続", "Rate 優先", "接続速度 優先"};
+const char* const kMatchupRuleItems[MATCHUP_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
+const char* const kSpectatorModeItems[SPECTATOR_MODE_COUNT] = {"初級", "中級", "上級", "Rate範囲"};
+const char* const kSpectatorRuleItems[SPECTATOR_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};

@@ -74,7 +74,7 @@ void FormatCustomColorKey(int i, char* out, size_t size);
 
 // List items, in the order that gives each item its stored position.
 enum { MATCHUP_MODE_COUNT = 3, MATCHUP_RULE_COUNT = 2, SPECTATOR_MODE_COUNT = 4, SPECTATOR_RULE_COUNT = 2 };
-extern const char* const MatchupModeItems[MATCHUP_MODE_COUNT];
-extern const char* const MatchupRuleItems[MATCHUP_RULE_COUNT];
-extern const char* const SpectatorModeItems[SPECTATOR_MODE_COUNT];
-extern const char* const SpectatorRuleItems[SPECTATOR_RULE_COUNT];
+extern const char* const kMatchupModeItems[MATCHUP_MODE_COUNT];
+extern const char* const kMatchupRuleItems[MATCHUP_RULE_COUNT];
+extern const char* const kSpectatorModeItems[SPECTATOR_MODE_COUNT];
+extern const char* const kSpectatorRuleItems[SPECTATOR_RULE_COUNT];

@@ -45,7 +45,7 @@ static const DatedFile kDatedFiles[] = {
 // A path too long for the platform counts as a file that is not there: a cut
 // path could name some other file.
 static void ShowFileDate(HWND page, const DatedFile* f) {
-  char path[MAX_PATH];
+  char path[PATH_SIZE];
   const char* date = kNoFileDate;
   if (FormGameFilePath(kGameFolder, f->name, path, sizeof path))
     date = GetFileDateText(path);
@@ -55,7 +55,7 @@ static void ShowFileDate(HWND page, const DatedFile* f) {
 }
 
 static void ShowInstalledVersion(HWND page) {
-  char path[MAX_PATH];
+  char path[PATH_SIZE];
   char title[WINDOW_TITLE_SIZE] = "";
   if (FormGameFilePath(kGameFolder, "Launcher.ini", path, sizeof path))
     GetPrivateProfileStringA("LauncherDlg", "WINDOWTITLE", "", title, sizeof title, path);

@@ -16,7 +16,7 @@ static void LoadQuickMessages(HWND page) {
 static void QuickMessageCommand(HWND page, int id) {
   if (id != IDC_QMSG_DEFAULT) return;
   for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n)
-    SetItemText(page, QuickMessageEditId(n), DefaultQuickMessages[n - 1]);
+    SetItemText(page, QuickMessageEditId(n), kDefaultQuickMessages[n - 1]);
 }
 
 // The edits take any length; the game reads at most 255 bytes, cut where a

@@ -10,7 +10,7 @@ const SettingKey kQuickMessageKeys[QUICK_MESSAGE_COUNT] = {
     {GAME_INI, kNetworkSection, "ShortCutMessage_F07", 0, ""}, {GAME_INI, kNetworkSection, "ShortCutMessage_F08", 0, ""},
 };
 
-const char* const DefaultQuickMessages[QUICK_MESSAGE_COUNT] = {
+const char* const kDefaultQuickMessages[QUICK_MESSAGE_COUNT] = {
     "おはようございます", "こんにちは",   "こんばんは", "はじめまして",
     "よろしくお願いします", "いっきま～す", "ありゃりゃ", "やった～",
 };

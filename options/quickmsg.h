@@ -14,7 +14,7 @@ enum {
 extern const SettingKey kQuickMessageKeys[QUICK_MESSAGE_COUNT];
 
 // What the page's default button puts into the edits, F1 to F8.
-extern const char* const DefaultQuickMessages[QUICK_MESSAGE_COUNT];
+extern const char* const kDefaultQuickMessages[QUICK_MESSAGE_COUNT];
 
 // The key of function key n (1 to 8): "ShortCutMessage_F01" and so on.
 // False (out empty) when n is outside 1 to 8 or the key does not fit.

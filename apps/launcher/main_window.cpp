@@ -12,18 +12,19 @@ void AfterStart(HWND wnd) { EndDialog(wnd, 1); }
 
 void ExitMainWindow(HWND wnd) { EndDialog(wnd, 0); }
 
+static HICON g_mainIcon;
+
 INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
-  static HICON icon;
   if (MainWindowMessage(wnd, msg, wParam)) return TRUE;
   switch (msg) {
     case WM_INITDIALOG:
       SetWindowTextA(wnd, kTitle);
-      icon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
-      SendMessageA(wnd, WM_SETICON, ICON_SMALL, (LPARAM)icon);
+      g_mainIcon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
+      SendMessageA(wnd, WM_SETICON, ICON_SMALL, (LPARAM)g_mainIcon);
       SetItemText(wnd, IDC_MAIN_ADDRESS, GetLocalAddressText());
       return TRUE;
     case WM_DESTROY:
-      DestroyIcon(icon);
+      DestroyIcon(g_mainIcon);
       return FALSE;
   }
   return FALSE;

@@ -105,7 +105,7 @@ static void KeyboardModeOffersTheKeyTable() {
   FillMissingKeyDefaults(&g_keyBindings);
   CHECK_EQ(RunAssign(0, 0, false, ReadItems), 0);
   CHECK_EQ(g_seenCount, 70);
-  for (int i = 0; i < KEY_COUNT; ++i) CHECK_STR(g_items[i], KeyNameTable[i]);
+  for (int i = 0; i < KEY_COUNT; ++i) CHECK_STR(g_items[i], kKeyNameTable[i]);
   CHECK_STR(g_items[2], "\\");
   CHECK_STR(g_items[33], "NUM ENTER");
   CHECK_STR(g_seenText, kKeyText);
