@@ -8,7 +8,7 @@
 #include "res/ids_online.h"
 
 static void ShowMatchupValueFields(HWND page) {
-  int mode = GetListSelection(page, IDC_ONL_MATCHUPMODE);
+  int mode = GetComboSelection(page, IDC_ONL_MATCHUPMODE);
   ShowItem(page, IDC_ONL_RATE, MatchupRateShown(mode));
   ShowItem(page, IDC_ONL_RATELABEL, MatchupRateShown(mode));
   ShowItem(page, IDC_ONL_PING, MatchupPingShown(mode));
@@ -16,7 +16,7 @@ static void ShowMatchupValueFields(HWND page) {
 }
 
 static void ShowSpectatorRangeFields(HWND page) {
-  bool shown = SpectatorRangeShown(GetListSelection(page, IDC_ONL_SPECMODE));
+  bool shown = SpectatorRangeShown(GetComboSelection(page, IDC_ONL_SPECMODE));
   ShowItem(page, IDC_ONL_RATEMIN, shown);
   ShowItem(page, IDC_ONL_RANGELABEL, shown);
   ShowItem(page, IDC_ONL_RATEMAX, shown);
