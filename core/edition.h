@@ -1,5 +1,18 @@
-// What differs between m_portal and launcher, for the code both share.
-// Each program defines these in apps/<program>/edition.cpp.
+// What each program provides to the code both share. Values are defined in
+// apps/<program>/edition.cpp, StartUpdater in apps/<program>/start.cpp.
+// Besides these, core/, net/ and options/ take only the Online page's fields
+// from a program (kOnlineFields, options/page_online.h, defined in
+// apps/<program>/page_online.cpp). The application layer asks each program
+// for the rest, which nothing below it calls: apps/shared/main_window.h
+// (MainDlgProc, AfterStart, ExitMainWindow) and apps/shared/start.h
+// (StartGame, StartDirectGame, StartLobby).
+//
+// launcher's dialogs are in English (res/launcher/), yet the message boxes of
+// the shared code (a failed start, Windows Sockets, a sheet that cannot open,
+// the colour chooser, the duplicate keys, a game controller error) stay in
+// Japanese: that earlier build translated its dialog templates and nothing
+// else, and its players know those boxes as they are. A message that launcher
+// words in English is edition data here (kSettingsSaveFailed).
 #pragma once
 
 #include "core/paths.h"
