@@ -2,9 +2,9 @@
 #include <windows.h>
 #include "core/shell32.h"
 
+#include "apps/shared/start.h"
 #include "core/cmdline.h"
 #include "core/settings.h"
-#include "apps/shared/start.h"
 
 static void ShellStart(const char* name, const char* params) {
   char file[PATH_SIZE];

@@ -2,10 +2,10 @@
 #include <windows.h>
 #include <string.h>
 
+#include "apps/shared/start.h"
 #include "core/cmdline.h"
 #include "core/setting_key.h"
 #include "core/settings.h"
-#include "apps/shared/start.h"
 #include "core/text.h"
 
 static void ReadText(MatchupKey key, char* out, size_t size) {

@@ -35,8 +35,7 @@ static void MainWindowCommand(HWND wnd, int id) {
       StartGame("S_MULTI1");
       AfterStart(wnd);
       break;
-    case IDC_MAIN_JOIN:
-    {
+    case IDC_MAIN_JOIN: {
       char address[CONNECT_ADDRESS_SIZE];
       if (DialogBoxParamA(g_instance, MAKEINTRESOURCEA(IDD_CONNECT), wnd, ConnectDlgProc, (LPARAM)address) == 1) {
         char arg[256];
