@@ -35,18 +35,24 @@ add_library(zwin STATIC ${ZANTO_WIN_SOURCES})
 set(ZANTO_SYSLIBS_m_portal comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
 set(ZANTO_SYSLIBS_launcher comctl32 ws2_32 advapi32 user32 kernel32 gdi32)
 
+# The application layer: apps/shared/ and the program's own apps/<program>/,
+# compiled for each program and linked whole ahead of the libraries it calls;
+# the layers below call up into it only through core/edition.h, so the
+# libraries need no particular order among themselves beyond zwin before zlogic.
+file(GLOB app_shared_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/apps/shared/*.cpp)
 foreach(app m_portal launcher)
   file(GLOB ed_sources CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/apps/${app}/*.cpp)
   list(FILTER ed_sources EXCLUDE REGEX "winmain\\.cpp$")
-  add_library(zed_${app} STATIC ${ed_sources})
+  add_library(zapp_${app} OBJECT ${app_shared_sources} ${ed_sources})
   add_library(zres_${app} OBJECT ${CMAKE_SOURCE_DIR}/res/${app}.rc)
   file(GLOB rc_parts CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/*.rc ${CMAKE_SOURCE_DIR}/res/*.h
        ${CMAKE_SOURCE_DIR}/res/${app}/*.rc ${CMAKE_SOURCE_DIR}/res/*.ico
        ${CMAKE_SOURCE_DIR}/res/*.manifest)
   set_source_files_properties(${CMAKE_SOURCE_DIR}/res/${app}.rc PROPERTIES OBJECT_DEPENDS "${rc_parts}")
-  set(ZANTO_LIBS_${app} -Wl,--start-group zed_${app} zwin zlogic -Wl,--end-group ${ZANTO_SYSLIBS_${app}})
+  set(ZANTO_LIBS_${app} zwin zlogic ${ZANTO_SYSLIBS_${app}})
 
-  add_executable(${app} WIN32 ${CMAKE_SOURCE_DIR}/apps/${app}/winmain.cpp $<TARGET_OBJECTS:zres_${app}>)
+  add_executable(${app} WIN32 ${CMAKE_SOURCE_DIR}/apps/${app}/winmain.cpp $<TARGET_OBJECTS:zapp_${app}>
+                 $<TARGET_OBJECTS:zres_${app}>)
   target_link_libraries(${app} PRIVATE ${ZANTO_LIBS_${app}})
   target_link_options(${app} PRIVATE ${ZANTO_LINK_FLAGS} -mwindows)
 endforeach()
@@ -68,6 +74,15 @@ foreach(name comctl32 winmm comdlg32 shell32 wsock32 iphlpapi icmp)
   target_link_libraries(standin_dll_${name} PRIVATE kernel32)
   target_link_options(standin_dll_${name} PRIVATE ${ZANTO_LINK_FLAGS})
 endforeach()
+
+# The names the end-to-end scripts use: control ids and the programs' titles.
+file(GLOB id_headers CONFIGURE_DEPENDS ${CMAKE_SOURCE_DIR}/res/ids_*.h)
+add_custom_command(OUTPUT ${CMAKE_BINARY_DIR}/e2e_names.sh
+                   COMMAND sh ${CMAKE_SOURCE_DIR}/scripts/e2e-names.sh ${CMAKE_SOURCE_DIR} ${CMAKE_BINARY_DIR}/e2e_names.sh
+                   DEPENDS ${CMAKE_SOURCE_DIR}/scripts/e2e-names.sh ${id_headers}
+                           ${CMAKE_SOURCE_DIR}/apps/m_portal/edition.cpp ${CMAKE_SOURCE_DIR}/apps/launcher/edition.cpp
+                   VERBATIM)
+add_custom_target(e2e_names ALL DEPENDS ${CMAKE_BINARY_DIR}/e2e_names.sh)
 
 # The end-to-end driver: finds windows by title and controls by id.
 add_executable(zdrive ${CMAKE_SOURCE_DIR}/tools/zdrive.cpp)
@@ -107,7 +122,7 @@ foreach(t ${itests})
   else()
     set(app m_portal)
   endif()
-  add_executable(${tname} ${t} $<TARGET_OBJECTS:zres_${app}>)
+  add_executable(${tname} ${t} $<TARGET_OBJECTS:zapp_${app}> $<TARGET_OBJECTS:zres_${app}>)
   target_include_directories(${tname} PRIVATE ${CMAKE_SOURCE_DIR}/tests/wine)
   target_link_libraries(${tname} PRIVATE ${ZANTO_LIBS_${app}} winmm comdlg32 shell32)
   target_link_options(${tname} PRIVATE -static -mconsole)

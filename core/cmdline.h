@@ -3,9 +3,10 @@
 #pragma once
 #include <stddef.h>
 
+#include "core/paths.h"
 #include "core/setting_key.h"
 
-enum { CMDLINE_SIZE = 512, PATH_SIZE = 260 };
+enum { CMDLINE_SIZE = 512 };
 
 // Section [m_portal] of the configuration file: the login data and matchup
 // preferences that m_portal's Online page writes and every start reads anew.

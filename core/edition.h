@@ -1,15 +1,30 @@
-// What differs between m_portal and launcher, for the code both share.
-// Each program defines these in apps/<program>/edition.cpp.
+// What each program provides to the code both share. Values are defined in
+// apps/<program>/edition.cpp, StartUpdater in apps/<program>/start.cpp.
+// Besides these, core/, net/ and options/ take only the Online page's fields
+// from a program (kOnlineFields, options/page_online.h, defined in
+// apps/<program>/page_online.cpp). The application layer asks each program
+// for the rest, which nothing below it calls: apps/shared/main_window.h
+// (MainDlgProc, AfterStart, ExitMainWindow) and apps/shared/start.h
+// (StartGame, StartDirectGame, StartLobby).
+//
+// launcher's dialogs are in English (res/launcher/), yet the message boxes of
+// the shared code (a failed start, Windows Sockets, a sheet that cannot open,
+// the colour chooser, the duplicate keys, a game controller error) stay in
+// Japanese: that earlier build translated its dialog templates and nothing
+// else, and its players know those boxes as they are. A message that launcher
+// words in English is edition data here (kSettingsSaveFailed).
 #pragma once
+
+#include "core/paths.h"
 
 // The program's title: window title, instance search text, tray tip and the
 // caption of every message box.
 extern const char kTitle[];
 
-// Settings folder when the per-user folder is not used: the folder, and what
-// follows it ("\" behind an install folder without a trailing separator).
-const char* SettingsFallbackDir();
-extern const char kSettingsFallbackTail[];
+// The install folder this program uses for its own files (Zanto.exe,
+// Lobby.exe, Launcher.exe, Launcher.ini), which also holds the settings when
+// the per-user folder is not used.
+extern const GameFolder kGameFolder;
 // Whether the per-user folder may be asked at all (launcher: not on Windows 9x).
 bool SettingsPerUserAllowed();
 
@@ -18,12 +33,6 @@ bool SettingsPerUserAllowed();
 // options sheet cannot save.
 extern const char kSettingsCopyTag[];
 extern const char kSettingsSaveFailed[];
-
-// The game's install folder as this program uses it for its own files
-// (Zanto.exe, Lobby.exe, Launcher.exe, Launcher.ini), and the separator to put
-// between it and a file name ("\" or "").
-const char* GameFolder();
-extern const char kGameFolderSeparator[];
 
 // Own address: whether link-local addresses (169.254.0.0/16) count as private.
 extern const bool kLinkLocalIsPrivate;
@@ -36,3 +45,7 @@ extern const char kWebNewsPage[];
 // title, and whether the version ends at the first space after it.
 extern const char kVersionMark[];
 extern const bool kVersionCutAtSpace;
+
+// About page: starts the game's updating step (apps/<program>/start.cpp),
+// reporting its own failure.
+void StartUpdater();

@@ -52,3 +52,10 @@ void TerminateRegistryText(size_t got, char* buf, size_t size) {
   // swallow that "\" as its trail byte.
   CutAtCharBoundary(buf, size - 1);
 }
+
+const char* GameFolderSeparator(GameFolder folder) { return folder == INSTALL_DIR ? "\\" : ""; }
+
+bool GameFilePath(const char* folder, const char* separator, const char* name, char* out,
+                  size_t size) {
+  return TextFormat(out, size, "%s%s%s", folder, separator, name);
+}

@@ -17,3 +17,5 @@ unsigned GetSettingInt(const SettingKey* k);
 const char* GetSettingString(const SettingKey* k);
 int WriteSettingInt(const SettingKey* k, int value);
 int WriteSettingString(const SettingKey* k, const char* value);
+// Colours are kept as hexadecimal text, in the configuration file only.
+int WriteSettingHex(const SettingKey* k, unsigned value);

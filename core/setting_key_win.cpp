@@ -21,3 +21,5 @@ int WriteSettingString(const SettingKey* k, const char* value) {
   if (k->file == GAME_INI) return WriteGameIniString(k->section, k->key, value);
   return WriteConfigString(k->section, k->key, value);
 }
+
+int WriteSettingHex(const SettingKey* k, unsigned value) { return WriteConfigHex(k->section, k->key, value); }

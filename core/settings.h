@@ -3,10 +3,19 @@
 // Folder and string results point into module-level buffers; a string result
 // lives until the next call of the same operation.
 #pragma once
+#include <stddef.h>
+
+#include "core/paths.h"
 
 const char* GetInstallDir();        // "Software\Korvel\Zanto2.0" Install, no trailing "\"
 const char* GetLegacyInstallDir();  // "Software\Korvel\Zanto" Install Path, ends in "\"
 const char* GetSettingsDir();       // per program; ends in "\" or is ""
+
+// The value of one of the two install folders (core/paths.h), and a file in it
+// formed from that value: every path to a file of the game is made here.
+// False (out empty) when the path does not fit.
+const char* GetGameFolder(GameFolder folder);
+bool FormGameFilePath(GameFolder folder, const char* name, char* out, size_t size);
 int CallSHGetFolderPathA(void* owner, int folder, void* token, unsigned flags, char* path);
 
 // The configuration file path (260 bytes); false when it cannot be formed.

@@ -58,7 +58,7 @@ const char* GetSettingsDir() {
   bool known = SettingsPerUserAllowed() &&
                CallSHGetFolderPathA(nullptr, 26 /* CSIDL_APPDATA */, nullptr, 0, perUser) >= 0;
   perUser[MAX_PATH - 1] = '\0';
-  ComposeSettingsDir(known, perUser, SettingsFallbackDir(), kSettingsFallbackTail, g_settingsDir,
+  ComposeSettingsDir(known, perUser, GetGameFolder(kGameFolder), GameFolderSeparator(kGameFolder), g_settingsDir,
                      sizeof g_settingsDir);
   return g_settingsDir;
 }

@@ -1,5 +1,6 @@
 #include "core/system_dll_win.h"
 
+#include "core/paths.h"
 #include "core/system_dll.h"
 
 #ifndef LOAD_LIBRARY_SEARCH_SYSTEM32
@@ -37,9 +38,9 @@ void RestrictDllSearch() {
 }
 
 HMODULE LoadSystemLibrary(const char* name) {
-  char systemDir[MAX_PATH];
+  char systemDir[PATH_SIZE];
   UINT length = GetSystemDirectoryA(systemDir, sizeof systemDir);
-  char path[MAX_PATH];
+  char path[PATH_SIZE];
   if (!SystemLibraryPath(systemDir, length, sizeof systemDir, name, path, sizeof path)) return nullptr;
   // The DLLs it needs in turn: where the system knows the flag (it came with
   // SetDefaultDllDirectories), only in the system folder; elsewhere beside it,

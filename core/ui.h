@@ -31,9 +31,10 @@ void SetChecked(HWND dlg, int id, bool on);
 bool IsChecked(HWND dlg, int id);
 void EnableItem(HWND dlg, int id, bool on);
 void ShowItem(HWND dlg, int id, bool on);
-int GetListSelection(HWND dlg, int id);  // -1 when none
-void SetListSelection(HWND dlg, int id, int index);
-void AddListItem(HWND dlg, int id, const char* text);
+// Combo boxes: the selection (-1 when none) and the list items.
+int GetComboSelection(HWND dlg, int id);  // -1 when none
+void SetComboSelection(HWND dlg, int id, int index);
+void AddComboItem(HWND dlg, int id, const char* text);
 void AddComboItem(HWND combo, const char* text);
 // Item index of a combo box; false, buf empty, when there is none or it would not fit whole.
 bool GetComboItem(HWND combo, int index, char* buf, int size);

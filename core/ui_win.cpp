@@ -75,16 +75,16 @@ void EnableItem(HWND dlg, int id, bool on) { EnableWindow(GetDlgItem(dlg, id), o
 
 void ShowItem(HWND dlg, int id, bool on) { ShowWindow(GetDlgItem(dlg, id), on ? SW_SHOW : SW_HIDE); }
 
-int GetListSelection(HWND dlg, int id) {
+int GetComboSelection(HWND dlg, int id) {
   LRESULT r = SendDlgItemMessageW(dlg, id, CB_GETCURSEL, 0, 0);
   return r == CB_ERR ? -1 : (int)r;
 }
 
-void SetListSelection(HWND dlg, int id, int index) {
+void SetComboSelection(HWND dlg, int id, int index) {
   SendDlgItemMessageW(dlg, id, CB_SETCURSEL, (WPARAM)index, 0);
 }
 
-void AddListItem(HWND dlg, int id, const char* text) { AddComboItem(GetDlgItem(dlg, id), text); }
+void AddComboItem(HWND dlg, int id, const char* text) { AddComboItem(GetDlgItem(dlg, id), text); }
 
 void AddComboItem(HWND combo, const char* text) {
   wchar_t wide[WIDE_TEXT_SIZE];

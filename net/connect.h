@@ -2,10 +2,11 @@
 #pragma once
 #include <windows.h>
 
-// The address chosen at the last OK (127 characters at most); it stays until the next OK.
-extern char g_connectAddress[128];
+#include "net/recent.h"
 
-// Result 1 for OK, 0 for cancel or close.
+// The dialog's parameter is a buffer of CONNECT_ADDRESS_SIZE bytes
+// (net/recent.h) that receives the address chosen at OK; cancel and close
+// leave it as it was. Result 1 for OK, 0 for cancel or close.
 INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam);
 
 // Fills the combo box's list from [Recent Connection], up to the first gap.

@@ -6,7 +6,6 @@
 #include "net/recent.h"
 #include "res/ids_connect.h"
 
-char g_connectAddress[128];
 
 static const char* ReadRecentKey(const char* key, void*) { return GetConfigString(kRecentSection, key, ""); }
 
@@ -43,9 +42,10 @@ void SaveRecentConnection(HWND combo, const char* address) {
   CommitSettingsBurst();
 }
 
-INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
+INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG: {
+      SetWindowLongPtrW(dlg, DWLP_USER, lParam);
       // The template's 0,0 places the dialog at the top left of its owner's
       // client area; the platform moves it back onto the screen when the owner
       // sits near an edge, so the dialog is not moved here.
@@ -56,12 +56,14 @@ INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM) {
     }
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
-        case IDOK:
-          GetItemText(dlg, IDC_CONNECT_ADDRESS, g_connectAddress, sizeof g_connectAddress);
-          CutAtFirstSpace(g_connectAddress);
-          SaveRecentConnection(GetDlgItem(dlg, IDC_CONNECT_ADDRESS), g_connectAddress);
+        case IDOK: {
+          char* address = (char*)GetWindowLongPtrW(dlg, DWLP_USER);
+          GetItemText(dlg, IDC_CONNECT_ADDRESS, address, CONNECT_ADDRESS_SIZE);
+          CutAtFirstSpace(address);
+          SaveRecentConnection(GetDlgItem(dlg, IDC_CONNECT_ADDRESS), address);
           EndDialog(dlg, 1);
           break;
+        }
         case IDCANCEL:
           EndDialog(dlg, 0);
           break;

@@ -26,8 +26,3 @@ bool ExtractVersion(const char* title, const char* mark, bool cutAtSpace, char* 
   out[length] = '\0';
   return true;
 }
-
-bool GameFilePath(const char* folder, const char* separator, const char* name, char* out,
-                  size_t size) {
-  return TextFormat(out, size, "%s%s%s", folder, separator, name);
-}

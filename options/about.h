@@ -21,12 +21,6 @@ void FormatFileDate(int year, int month, int day, char* out, size_t size);
 // the title holds no mark or the result does not fit.
 bool ExtractVersion(const char* title, const char* mark, bool cutAtSpace, char* out, size_t size);
 
-// A file of the game: folder, separator and name joined. False (out empty)
-// when the path would not fit, so that an over-long path is never looked up
-// cut short.
-bool GameFilePath(const char* folder, const char* separator, const char* name, char* out,
-                  size_t size);
-
 // Win32 (page_about_win.cpp): the last-write date of the file at path in
 // local time, or kNoFileDate when no file matches or its time cannot be
 // converted. The text lives in one buffer that the next call overwrites.

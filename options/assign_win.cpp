@@ -11,8 +11,8 @@
 enum { POLL_PERIOD_MS = 200 };
 
 static void InitKeyboardMode(HWND dlg, int currentCode) {
-  for (int i = 0; i < KEY_COUNT; ++i) AddListItem(dlg, IDC_ASSIGN_LIST, KeyNameTable[i]);
-  SetListSelection(dlg, IDC_ASSIGN_LIST, AssignListIndex(currentCode));
+  for (int i = 0; i < KEY_COUNT; ++i) AddComboItem(dlg, IDC_ASSIGN_LIST, kKeyNameTable[i]);
+  SetComboSelection(dlg, IDC_ASSIGN_LIST, AssignListIndex(currentCode));
 }
 
 static void InitPadMode(HWND dlg, int player) {
@@ -40,8 +40,8 @@ static void PollController(HWND dlg, UINT_PTR timerId) {
 // The list always has a selection in keyboard mode; an OK without one (or in
 // controller mode, where the list is empty) chooses nothing.
 static void ChooseListedKey(HWND dlg) {
-  int index = GetListSelection(dlg, IDC_ASSIGN_LIST);
-  EndDialog(dlg, index >= 0 && index < KEY_COUNT ? KeyCodeTable[index] : -1);
+  int index = GetComboSelection(dlg, IDC_ASSIGN_LIST);
+  EndDialog(dlg, index >= 0 && index < KEY_COUNT ? kKeyCodeTable[index] : -1);
 }
 
 INT_PTR CALLBACK AssignDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {

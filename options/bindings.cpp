@@ -6,18 +6,18 @@
 
 KeyBindings g_keyBindings;
 
-const char* const ActionNames[ACTION_COUNT] = {"UP", "DOWN", "LEFT", "RIGHT", "PAUSE", "Rot. L", "Rot. R"};
-const char* const PadActionNames[PAD_ACTION_COUNT] = {"PAUSE", "Rot. L", "Rot. R"};
+const char* const kActionNames[ACTION_COUNT] = {"UP", "DOWN", "LEFT", "RIGHT", "PAUSE", "Rot. L", "Rot. R"};
+const char* const kPadActionNames[PAD_ACTION_COUNT] = {"PAUSE", "Rot. L", "Rot. R"};
 
 // Entries 1, 2, 3 and 6 are keys of the Japanese layout (circumflex, yen, at, colon).
-const int KeyCodeTable[KEY_COUNT] = {
+const int kKeyCodeTable[KEY_COUNT] = {
     0x0C, 0x90, 0x7D, 0x91, 0x1A, 0x27, 0x92, 0x1B, 0x33, 0x34, 0x35, 0x2B, 0xC8, 0xD0,
     0xCB, 0xCD, 0x39, 0x1C, 0x52, 0x4F, 0x50, 0x51, 0x4B, 0x4C, 0x4D, 0x47, 0x48, 0x49,
     0x53, 0x4E, 0x4A, 0x37, 0xB5, 0x9C, 0x1E, 0x30, 0x2E, 0x20, 0x12, 0x21, 0x22, 0x23,
     0x17, 0x24, 0x25, 0x26, 0x32, 0x31, 0x18, 0x19, 0x10, 0x13, 0x1F, 0x14, 0x16, 0x2F,
     0x11, 0x2D, 0x15, 0x2C, 0x02, 0x03, 0x04, 0x05, 0x06, 0x07, 0x08, 0x09, 0x0A, 0x0B,
 };
-const char* const KeyNameTable[KEY_COUNT] = {
+const char* const kKeyNameTable[KEY_COUNT] = {
     "-",     "^",     "\\",    "@",     "[",     ";",     ":",     "]",         ",",
     ".",     "/",     "B.Slash", "Up",  "Down",  "Left",  "Right", "Space",     "Enter",
     "NUM 0", "NUM 1", "NUM 2", "NUM 3", "NUM 4", "NUM 5", "NUM 6", "NUM 7",     "NUM 8",
@@ -29,20 +29,32 @@ const char* const KeyNameTable[KEY_COUNT] = {
 };
 
 const char kPeripheralSection[] = "PERIPHERAL";
-const char kPlayer1DeviceKey[] = "PLAYER1 DEVICE";
-const char kPlayer2DeviceKey[] = "PLAYER2 DEVICE";
+const SettingKey kDeviceKeys[PLAYER_COUNT] = {
+    {GAME_INI, kPeripheralSection, "PLAYER1 DEVICE", 0, nullptr},
+    {GAME_INI, kPeripheralSection, "PLAYER2 DEVICE", 0, nullptr},
+};
 
 const BindingKey kBindingKeys[BINDING_KEY_COUNT] = {
-    {"PLAYER1 KEYBOARD UP", 0, 0, false, 0xC8},    {"PLAYER1 KEYBOARD DOWN", 0, 1, false, 0xD0},
-    {"PLAYER1 KEYBOARD LEFT", 0, 2, false, 0xCB},  {"PLAYER1 KEYBOARD RIGHT", 0, 3, false, 0xCD},
-    {"PLAYER1 KEYBOARD FIRE1", 0, 4, false, 0x1C}, {"PLAYER1 KEYBOARD FIRE2", 0, 5, false, 0x2C},
-    {"PLAYER1 KEYBOARD FIRE3", 0, 6, false, 0x37}, {"PLAYER1 PAD FIRE1", 0, 4, true, 8},
-    {"PLAYER1 PAD FIRE2", 0, 5, true, 0},          {"PLAYER1 PAD FIRE3", 0, 6, true, 1},
-    {"PLAYER2 KEYBOARD UP", 1, 0, false, 0x16},    {"PLAYER2 KEYBOARD DOWN", 1, 1, false, 0x24},
-    {"PLAYER2 KEYBOARD LEFT", 1, 2, false, 0x23},  {"PLAYER2 KEYBOARD RIGHT", 1, 3, false, 0x25},
-    {"PLAYER2 KEYBOARD FIRE1", 1, 4, false, 0x39}, {"PLAYER2 KEYBOARD FIRE2", 1, 5, false, 0x18},
-    {"PLAYER2 KEYBOARD FIRE3", 1, 6, false, 0x19}, {"PLAYER2 PAD FIRE1", 1, 4, true, 8},
-    {"PLAYER2 PAD FIRE2", 1, 5, true, 0},          {"PLAYER2 PAD FIRE3", 1, 6, true, 1},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD UP", 0xC8, nullptr}, 0, 0, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD DOWN", 0xD0, nullptr}, 0, 1, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD LEFT", 0xCB, nullptr}, 0, 2, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD RIGHT", 0xCD, nullptr}, 0, 3, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD FIRE1", 0x1C, nullptr}, 0, 4, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD FIRE2", 0x2C, nullptr}, 0, 5, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 KEYBOARD FIRE3", 0x37, nullptr}, 0, 6, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 PAD FIRE1", 8, nullptr}, 0, 4, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 PAD FIRE2", 0, nullptr}, 0, 5, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER1 PAD FIRE3", 1, nullptr}, 0, 6, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD UP", 0x16, nullptr}, 1, 0, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD DOWN", 0x24, nullptr}, 1, 1, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD LEFT", 0x23, nullptr}, 1, 2, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD RIGHT", 0x25, nullptr}, 1, 3, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD FIRE1", 0x39, nullptr}, 1, 4, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD FIRE2", 0x18, nullptr}, 1, 5, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 KEYBOARD FIRE3", 0x19, nullptr}, 1, 6, false},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 PAD FIRE1", 8, nullptr}, 1, 4, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 PAD FIRE2", 0, nullptr}, 1, 5, true},
+    {{GAME_INI, kPeripheralSection, "PLAYER2 PAD FIRE3", 1, nullptr}, 1, 6, true},
 };
 
 // The Default button's set: the missing-key defaults except Player 1's Rot. R on X.
@@ -75,7 +87,7 @@ int SetBinding(int player, int action, bool pad, int value) {
 
 int FindKeyIndex(int code) {
   for (int i = 0; i < KEY_COUNT; ++i) {
-    if (KeyCodeTable[i] == code) return i;
+    if (kKeyCodeTable[i] == code) return i;
   }
   return -1;
 }
@@ -83,20 +95,21 @@ int FindKeyIndex(int code) {
 const char* KeyLabel(int code) {
   if (code == -1) return "failed";
   int index = FindKeyIndex(code);
-  return index < 0 ? "undef." : KeyNameTable[index];
+  return index < 0 ? "undef." : kKeyNameTable[index];
 }
 
+static char g_bindingLabel[BINDING_LABEL_SIZE];
+
 const char* GetBindingLabel(int player, int action, bool pad) {
-  static char label[BINDING_LABEL_SIZE];
   int value = GetBinding(player, action, pad);
   if (pad && action >= 0 && action < PAD_ACTION_FIRST) {
-    TextCopy("***", label, sizeof label);
+    TextCopy("***", g_bindingLabel, sizeof g_bindingLabel);
   } else if (pad) {
-    TextFormat(label, sizeof label, "KEY %d", value);
+    TextFormat(g_bindingLabel, sizeof g_bindingLabel, "KEY %d", value);
   } else {
-    TextCopy(KeyLabel(value), label, sizeof label);
+    TextCopy(KeyLabel(value), g_bindingLabel, sizeof g_bindingLabel);
   }
-  return label;
+  return g_bindingLabel;
 }
 
 int* BindingSlot(KeyBindings* table, const BindingKey* key) {
@@ -104,7 +117,7 @@ int* BindingSlot(KeyBindings* table, const BindingKey* key) {
 }
 
 void FillMissingKeyDefaults(KeyBindings* table) {
-  for (int i = 0; i < BINDING_KEY_COUNT; ++i) *BindingSlot(table, &kBindingKeys[i]) = kBindingKeys[i].missingDefault;
+  for (int i = 0; i < BINDING_KEY_COUNT; ++i) *BindingSlot(table, &kBindingKeys[i]) = kBindingKeys[i].setting.number;
 }
 
 void ApplyDefaultKeySet(KeyBindings* table) {
@@ -149,8 +162,8 @@ static void AddClash(ClashList* list, int playerA, int actionA, int playerB, int
   ++list->count;
   if (list->count > LISTED_CLASHES) return;
   char line[128];
-  TextFormat(line, sizeof line, "P%d %s - P%d %s (%s)\n", playerA + 1, ActionNames[actionA], playerB + 1,
-             ActionNames[actionB], KeyLabel(code));
+  TextFormat(line, sizeof line, "P%d %s - P%d %s (%s)\n", playerA + 1, kActionNames[actionA], playerB + 1,
+             kActionNames[actionB], KeyLabel(code));
   TextAppend(line, list->text, sizeof list->text);
 }
 
@@ -178,8 +191,8 @@ static bool FindPadClash(const KeyBindings* t, int player, char* line, size_t si
   for (int i = 0; i < PAD_ACTION_COUNT - 1; ++i) {
     for (int j = i + 1; j < PAD_ACTION_COUNT; ++j) {
       if (t->pad[player][i] == t->pad[player][j]) {
-        TextFormat(line, size, "P%d %s - P%d %s (PAD %d)", player + 1, PadActionNames[i], player + 1,
-                   PadActionNames[j], t->pad[player][i]);
+        TextFormat(line, size, "P%d %s - P%d %s (PAD %d)", player + 1, kPadActionNames[i], player + 1,
+                   kPadActionNames[j], t->pad[player][i]);
         return true;
       }
     }

@@ -6,6 +6,8 @@
 #pragma once
 #include <stddef.h>
 
+#include "core/setting_key.h"
+
 enum {
   PLAYER_COUNT = 2,
   ACTION_COUNT = 7,       // UP, DOWN, LEFT, RIGHT, PAUSE, Rot. L, Rot. R
@@ -28,11 +30,11 @@ struct KeyBindings {
 // Zanto.ini whenever the page is created.
 extern KeyBindings g_keyBindings;
 
-extern const char* const ActionNames[ACTION_COUNT];
-extern const char* const PadActionNames[PAD_ACTION_COUNT];
+extern const char* const kActionNames[ACTION_COUNT];
+extern const char* const kPadActionNames[PAD_ACTION_COUNT];
 // The assignable keys, in the order of the assignment list.
-extern const int KeyCodeTable[KEY_COUNT];
-extern const char* const KeyNameTable[KEY_COUNT];
+extern const int kKeyCodeTable[KEY_COUNT];
+extern const char* const kKeyNameTable[KEY_COUNT];
 
 // Keyboard: player 0 or 1, anything else gives -1. Pad: actions 4 to 6 only;
 // player 0 is Player 1 and any other player is Player 2.
@@ -50,20 +52,20 @@ int FindKeyIndex(int code);
 // The name of a keyboard code as the binding buttons show it.
 const char* KeyLabel(int code);
 
-// One stored binding: its key in PERIPHERAL and the value used when the key is missing.
+// One stored binding: its key in PERIPHERAL with the value used when the key
+// is missing, and the slot it fills.
 struct BindingKey {
-  const char* name;
+  SettingKey setting;
   int player;
   int action;
   bool pad;
-  int missingDefault;
 };
 // Player 1 keyboard UP to FIRE3, Player 1 pad FIRE1 to FIRE3, then the same for Player 2:
 // the order of reading and of writing.
 extern const BindingKey kBindingKeys[BINDING_KEY_COUNT];
 extern const char kPeripheralSection[];
-extern const char kPlayer1DeviceKey[];
-extern const char kPlayer2DeviceKey[];
+// Each player's device ("PLAYER1 DEVICE", "PLAYER2 DEVICE"), the keyboard when missing.
+extern const SettingKey kDeviceKeys[PLAYER_COUNT];
 
 // The slot of a stored binding in a table.
 int* BindingSlot(KeyBindings* table, const BindingKey* key);

@@ -2,6 +2,7 @@
 
 #include <string.h>
 
+#include "core/setting_key.h"
 #include "core/settings.h"
 #include "core/system_dll_win.h"
 #include "core/ui.h"
@@ -11,7 +12,6 @@ ChooseColorFn g_chooseColor = nullptr;
 CommDlgExtendedErrorFn g_commDlgExtendedError = nullptr;
 
 static unsigned g_nameColor = kDefaultNameColor;
-static const char kCustomColorSection[] = "User-defined name color";
 
 unsigned NameColor() { return g_nameColor; }
 
@@ -35,11 +35,7 @@ static void ReportChooserFailure(HWND owner) {
 
 void ChooseNameColor(HWND owner) {
   COLORREF custom[CUSTOM_COLOR_COUNT];
-  char key[CUSTOM_COLOR_KEY_SIZE];
-  for (int i = 1; i <= CUSTOM_COLOR_COUNT; ++i) {
-    FormatCustomColorKey(i, key, sizeof key);
-    custom[i - 1] = GetConfigInt(kCustomColorSection, key, (int)kDefaultCustomColor);
-  }
+  for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i) custom[i] = GetSettingInt(&kCustomColorKeys[i]);
   if (!LoadColorChooser()) {
     ReportChooserFailure(owner);
     return;
@@ -55,10 +51,7 @@ void ChooseNameColor(HWND owner) {
     // The sixteen are saved together or not at all; a failure goes unsaid and
     // the chosen colour is kept, as the custom colours are only a convenience.
     BeginSettingsBurst();
-    for (int i = 1; i <= CUSTOM_COLOR_COUNT; ++i) {
-      FormatCustomColorKey(i, key, sizeof key);
-      WriteConfigHex(kCustomColorSection, key, custom[i - 1]);
-    }
+    for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i) WriteSettingHex(&kCustomColorKeys[i], custom[i]);
     CommitSettingsBurst();
     SetNameColor(cc.rgbResult);
     return;

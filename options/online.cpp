@@ -2,7 +2,7 @@
 
 #include "core/text.h"
 
-static const char kNetworkSection[] = "NETWORK";
+const char kNetworkSection[] = "NETWORK";
 
 const SettingKey kNetworkKeys[NETWORK_KEY_COUNT] = {
     {GAME_INI, kNetworkSection, "Matchup_HandleName", 0, ""},
@@ -76,9 +76,32 @@ bool MatchupRateShown(int matchupMode) { return matchupMode == 1; }
 bool MatchupPingShown(int matchupMode) { return matchupMode == 2; }
 bool SpectatorRangeShown(int spectatorMode) { return spectatorMode == 3; }
 
-void FormatCustomColorKey(int i, char* out, size_t size) { TextFormat(out, size, "Color%02d", i); }
+static const char kCustomColorSection[] = "User-defined name color";
 
-const char* const MatchupModeItems[MATCHUP_MODE_COUNT] = {"ランダム接続", "Rate 優先", "接続速度 優先"};
-const char* const MatchupRuleItems[MATCHUP_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
-const char* const SpectatorModeItems[SPECTATOR_MODE_COUNT] = {"初級", "中級", "上級", "Rate範囲"};
-const char* const SpectatorRuleItems[SPECTATOR_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
+const SettingKey kCustomColorKeys[CUSTOM_COLOR_COUNT] = {
+    {CONFIG_FILE, kCustomColorSection, "Color01", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color02", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color03", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color04", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color05", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color06", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color07", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color08", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color09", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color10", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color11", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color12", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color13", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color14", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color15", (int)kDefaultCustomColor, nullptr},
+    {CONFIG_FILE, kCustomColorSection, "Color16", (int)kDefaultCustomColor, nullptr},
+};
+
+void FormatCustomColorKey(int i, char* out, size_t size) {
+  TextFormat(out, size, "%s", i >= 1 && i <= CUSTOM_COLOR_COUNT ? kCustomColorKeys[i - 1].key : "");
+}
+
+const char* const kMatchupModeItems[MATCHUP_MODE_COUNT] = {"ランダム接続", "Rate 優先", "接続速度 優先"};
+const char* const kMatchupRuleItems[MATCHUP_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};
+const char* const kSpectatorModeItems[SPECTATOR_MODE_COUNT] = {"初級", "中級", "上級", "Rate範囲"};
+const char* const kSpectatorRuleItems[SPECTATOR_RULE_COUNT] = {"(B)lazeルール", "(C)lassicルール"};

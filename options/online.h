@@ -18,6 +18,9 @@ enum {
   CUSTOM_COLOR_KEY_SIZE = 16,
 };
 
+// "NETWORK": the game's section for the Online page and the quick messages.
+extern const char kNetworkSection[];
+
 // The keys of section NETWORK of Zanto.ini that the Online pages edit; the
 // game reads them when it starts. The handle name, "remember the ID" and
 // spectator mode are launcher's own.
@@ -62,12 +65,16 @@ bool MatchupPingShown(int matchupMode);
 // The watched-rate range follows the spectator mode list: shown with "Rate範囲" (3).
 bool SpectatorRangeShown(int spectatorMode);
 
-// The key of custom colour i (1..16) in [User-defined name color]: "Color01".."Color16".
+// The colour chooser's sixteen custom colours in the configuration file's
+// [User-defined name color], "Color01" to "Color16", white when missing.
+extern const SettingKey kCustomColorKeys[CUSTOM_COLOR_COUNT];
+
+// The key of custom colour i (1..16); out empty for any other i.
 void FormatCustomColorKey(int i, char* out, size_t size);
 
 // List items, in the order that gives each item its stored position.
 enum { MATCHUP_MODE_COUNT = 3, MATCHUP_RULE_COUNT = 2, SPECTATOR_MODE_COUNT = 4, SPECTATOR_RULE_COUNT = 2 };
-extern const char* const MatchupModeItems[MATCHUP_MODE_COUNT];
-extern const char* const MatchupRuleItems[MATCHUP_RULE_COUNT];
-extern const char* const SpectatorModeItems[SPECTATOR_MODE_COUNT];
-extern const char* const SpectatorRuleItems[SPECTATOR_RULE_COUNT];
+extern const char* const kMatchupModeItems[MATCHUP_MODE_COUNT];
+extern const char* const kMatchupRuleItems[MATCHUP_RULE_COUNT];
+extern const char* const kSpectatorModeItems[SPECTATOR_MODE_COUNT];
+extern const char* const kSpectatorRuleItems[SPECTATOR_RULE_COUNT];

@@ -1,7 +1,7 @@
 // About page (page 6): dates of the game's programs, the installed game's
 // version from its launcher's Launcher.ini, and the updater button.
 #include "core/edition.h"
-#include "core/start.h"
+#include "core/settings.h"
 #include "core/text.h"
 #include "core/ui.h"
 #include "options/about.h"
@@ -45,9 +45,9 @@ static const DatedFile kDatedFiles[] = {
 // A path too long for the platform counts as a file that is not there: a cut
 // path could name some other file.
 static void ShowFileDate(HWND page, const DatedFile* f) {
-  char path[MAX_PATH];
+  char path[PATH_SIZE];
   const char* date = kNoFileDate;
-  if (GameFilePath(GameFolder(), kGameFolderSeparator, f->name, path, sizeof path))
+  if (FormGameFilePath(kGameFolder, f->name, path, sizeof path))
     date = GetFileDateText(path);
   char label[64];
   TextFormat(label, sizeof label, f->labelFormat, date);
@@ -55,9 +55,9 @@ static void ShowFileDate(HWND page, const DatedFile* f) {
 }
 
 static void ShowInstalledVersion(HWND page) {
-  char path[MAX_PATH];
+  char path[PATH_SIZE];
   char title[WINDOW_TITLE_SIZE] = "";
-  if (GameFilePath(GameFolder(), kGameFolderSeparator, "Launcher.ini", path, sizeof path))
+  if (FormGameFilePath(kGameFolder, "Launcher.ini", path, sizeof path))
     GetPrivateProfileStringA("LauncherDlg", "WINDOWTITLE", "", title, sizeof title, path);
   char version[WINDOW_TITLE_SIZE];
   if (ExtractVersion(title, kVersionMark, kVersionCutAtSpace, version, sizeof version))

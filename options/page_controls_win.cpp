@@ -3,7 +3,7 @@
 // refuses an OK: two actions on one key are listed and nothing is written.
 #include <windows.h>
 
-#include "core/settings.h"
+#include "core/setting_key.h"
 #include "core/ui.h"
 #include "options/assign.h"
 #include "options/bindings.h"
@@ -56,12 +56,12 @@ static void LoadControls(HWND page) {
   for (int i = 0; i < BINDING_KEY_COUNT; ++i) {
     const BindingKey* key = &kBindingKeys[i];
     // Stored as read, -1 and unknown codes included: the game gets back what it wrote.
-    *BindingSlot(&g_keyBindings, key) = (int)GetGameIniInt(kPeripheralSection, key->name, key->missingDefault);
+    *BindingSlot(&g_keyBindings, key) = (int)GetSettingInt(&key->setting);
   }
 
-  Device p1 = DeviceFromStored(0, (int)GetGameIniInt(kPeripheralSection, kPlayer1DeviceKey, 0));
+  Device p1 = DeviceFromStored(0, (int)GetSettingInt(&kDeviceKeys[0]));
   SetChecked(page, p1 == DEVICE_PAD ? IDC_CTL_P1_PAD : IDC_CTL_P1_KEYBOARD, true);
-  Device p2 = DeviceFromStored(1, (int)GetGameIniInt(kPeripheralSection, kPlayer2DeviceKey, 0));
+  Device p2 = DeviceFromStored(1, (int)GetSettingInt(&kDeviceKeys[1]));
   SetChecked(page, p2 == DEVICE_PAD ? IDC_CTL_P2_PAD : p2 == DEVICE_DISABLED ? IDC_CTL_P2_DISABLE : IDC_CTL_P2_KEYBOARD,
              true);
   RefreshBindingButtons(page);
@@ -117,11 +117,8 @@ static bool ApplyControls(HWND page) {
     ShowMessage(page, message, MB_ICONEXCLAMATION);
     return false;
   }
-  WriteGameIniInt(kPeripheralSection, kPlayer1DeviceKey, StoredDevice(&s, 0));
-  WriteGameIniInt(kPeripheralSection, kPlayer2DeviceKey, StoredDevice(&s, 1));
-  for (int i = 0; i < BINDING_KEY_COUNT; ++i) {
-    WriteGameIniInt(kPeripheralSection, kBindingKeys[i].name, *BindingSlot(&g_keyBindings, &kBindingKeys[i]));
-  }
+  for (int p = 0; p < PLAYER_COUNT; ++p) WriteSettingInt(&kDeviceKeys[p], StoredDevice(&s, p));
+  for (const BindingKey& key : kBindingKeys) WriteSettingInt(&key.setting, *BindingSlot(&g_keyBindings, &key));
   return true;
 }
 

@@ -9,7 +9,7 @@
 static void FolderCommand(HWND page, int id) {
   switch (id) {
     case IDC_FLD_SETTINGS: ShellOpen(page, GetSettingsDir()); break;
-    case IDC_FLD_INSTALL: ShellOpen(page, GameFolder()); break;
+    case IDC_FLD_INSTALL: ShellOpen(page, GetGameFolder(kGameFolder)); break;
     case IDC_FLD_WEB_TOP: ShellOpen(page, kWebTopPage); break;
     case IDC_FLD_WEB_NEWS: ShellOpen(page, kWebNewsPage); break;
   }

@@ -33,8 +33,8 @@ static void LoadField(HWND page, const OnlineField* f) {
       SetNameColor(NameColorFromText(GetSettingString(f->setting)));
       break;
     case FIELD_LIST:
-      for (int i = 0; i < f->itemCount; ++i) AddListItem(page, f->id, f->items[i]);
-      SetListSelection(page, f->id, ListPositionFromStored(GetSettingInt(f->setting), f->itemCount));
+      for (int i = 0; i < f->itemCount; ++i) AddComboItem(page, f->id, f->items[i]);
+      SetComboSelection(page, f->id, ListPositionFromStored(GetSettingInt(f->setting), f->itemCount));
       if (f->follow != nullptr) f->follow(page);
       break;
   }
@@ -60,7 +60,7 @@ static void SaveField(HWND page, const OnlineField* f) {
       WriteSettingString(f->setting, text);
       break;
     case FIELD_LIST:
-      WriteSettingInt(f->setting, GetListSelection(page, f->id));
+      WriteSettingInt(f->setting, GetComboSelection(page, f->id));
       break;
   }
 }

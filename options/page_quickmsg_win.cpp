@@ -1,5 +1,5 @@
 // Quick messages page (page 2): the eight function-key phrases of Zanto.ini [NETWORK].
-#include "core/settings.h"
+#include "core/setting_key.h"
 #include "core/ui.h"
 #include "options/pages.h"
 #include "options/quickmsg.h"
@@ -9,29 +9,23 @@
 static int QuickMessageEditId(int n) { return IDC_QMSG_F1 - 1 + n; }
 
 static void LoadQuickMessages(HWND page) {
-  for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n) {
-    char key[32];
-    QuickMessageKey(n, key, sizeof key);
-    SetItemText(page, QuickMessageEditId(n), GetGameIniString(kQuickMessageSection, key, ""));
-  }
+  for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n)
+    SetItemText(page, QuickMessageEditId(n), GetSettingString(&kQuickMessageKeys[n - 1]));
 }
 
 static void QuickMessageCommand(HWND page, int id) {
   if (id != IDC_QMSG_DEFAULT) return;
   for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n)
-    SetItemText(page, QuickMessageEditId(n), DefaultQuickMessages[n - 1]);
+    SetItemText(page, QuickMessageEditId(n), kDefaultQuickMessages[n - 1]);
 }
 
 // The edits take any length; the game reads at most 255 bytes, cut where a
 // double-byte character would otherwise lose its second half.
 static bool ApplyQuickMessages(HWND page) {
   for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n) {
-    char key[32];
     char text[QUICK_MESSAGE_SIZE];
-    QuickMessageKey(n, key, sizeof key);
-    GetStoredItemText(page, QuickMessageEditId(n), GetGameIniString(kQuickMessageSection, key, ""), text,
-                      sizeof text);
-    WriteGameIniString(kQuickMessageSection, key, text);
+    GetStoredItemText(page, QuickMessageEditId(n), GetSettingString(&kQuickMessageKeys[n - 1]), text, sizeof text);
+    WriteSettingString(&kQuickMessageKeys[n - 1], text);
   }
   return true;
 }

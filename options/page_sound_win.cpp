@@ -1,14 +1,12 @@
 // Sound page (page 4): music and sound effects on or off, Zanto.ini [SYSTEM]
 // SoundMode. The radios are automatic: they switch by themselves.
-#include "core/settings.h"
 #include "core/ui.h"
 #include "options/pages.h"
 #include "options/sound.h"
-#include "options/video.h"
 #include "res/ids_sound.h"
 
 static void LoadSound(HWND page) {
-  bool on = SoundOnFromStored(GetGameIniInt(kSystemSection, kSoundModeKey, 0));
+  bool on = SoundOnFromStored(GetSettingInt(&kSoundModeKey));
   SetChecked(page, on ? IDC_SND_ON : IDC_SND_OFF, true);
 }
 
@@ -19,7 +17,7 @@ static void SoundCommand(HWND page, int id) {
 }
 
 static bool ApplySound(HWND page) {
-  WriteGameIniInt(kSystemSection, kSoundModeKey, SoundModeToStore(IsChecked(page, IDC_SND_ON)));
+  WriteSettingInt(&kSoundModeKey, SoundModeToStore(IsChecked(page, IDC_SND_ON)));
   return true;
 }
 

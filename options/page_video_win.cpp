@@ -1,6 +1,6 @@
 // Video page (page 3): display settings of Zanto.ini [SYSTEM]. The radios are
 // plain radio buttons; the page keeps each pair exclusive itself.
-#include "core/settings.h"
+#include "core/setting_key.h"
 #include "core/text.h"
 #include "core/ui.h"
 #include "options/pages.h"
@@ -50,14 +50,13 @@ static void LoadVideo(HWND page) {
   for (int i = 0; i < RESOLUTION_COUNT; ++i) {
     char text[16];
     FormatResolution(i, text, sizeof text);
-    AddListItem(page, IDC_VID_RESOLUTION, text);
+    AddComboItem(page, IDC_VID_RESOLUTION, text);
   }
   unsigned stored[VIDEO_KEY_COUNT];
-  for (int i = 0; i < VIDEO_KEY_COUNT; ++i)
-    stored[i] = GetGameIniInt(kSystemSection, kVideoDefaults[i].key, kVideoDefaults[i].value);
+  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) stored[i] = GetSettingInt(&kVideoKeys[i]);
   VideoSettings s;
   VideoFromStored(stored, &s);
-  SetListSelection(page, IDC_VID_RESOLUTION, s.resolution);
+  SetComboSelection(page, IDC_VID_RESOLUTION, s.resolution);
   ShowVideoRadios(page, &s);
   SetPosition(page, IDC_VID_POS_X, s.posX);
   SetPosition(page, IDC_VID_POS_Y, s.posY);
@@ -96,7 +95,7 @@ static void VideoCommand(HWND page, int id) {
 static bool ApplyVideo(HWND page) {
   char text[256];
   VideoSettings s;
-  s.resolution = GetListSelection(page, IDC_VID_RESOLUTION);
+  s.resolution = GetComboSelection(page, IDC_VID_RESOLUTION);
   s.direct3d = IsChecked(page, IDC_VID_DIRECT3D);
   s.fullScreen = IsChecked(page, IDC_VID_FULLSCREEN);
   s.drawBackground = IsChecked(page, IDC_VID_BG_DRAW);
@@ -107,9 +106,9 @@ static bool ApplyVideo(HWND page) {
   s.posX = ParsePosition(text);
   GetItemText(page, IDC_VID_POS_Y, text, sizeof text);
   s.posY = ParsePosition(text);
-  IniInt values[VIDEO_KEY_COUNT];
+  int values[VIDEO_KEY_COUNT];
   VideoToStore(&s, values);
-  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) WriteGameIniInt(kSystemSection, values[i].key, values[i].value);
+  for (VideoKey k : kVideoWriteOrder) WriteSettingInt(&kVideoKeys[k], values[k]);
   return true;
 }
 

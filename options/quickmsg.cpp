@@ -1,10 +1,16 @@
 #include "options/quickmsg.h"
 
 #include "core/text.h"
+#include "options/online.h"
 
-const char kQuickMessageSection[] = "NETWORK";
+const SettingKey kQuickMessageKeys[QUICK_MESSAGE_COUNT] = {
+    {GAME_INI, kNetworkSection, "ShortCutMessage_F01", 0, ""}, {GAME_INI, kNetworkSection, "ShortCutMessage_F02", 0, ""},
+    {GAME_INI, kNetworkSection, "ShortCutMessage_F03", 0, ""}, {GAME_INI, kNetworkSection, "ShortCutMessage_F04", 0, ""},
+    {GAME_INI, kNetworkSection, "ShortCutMessage_F05", 0, ""}, {GAME_INI, kNetworkSection, "ShortCutMessage_F06", 0, ""},
+    {GAME_INI, kNetworkSection, "ShortCutMessage_F07", 0, ""}, {GAME_INI, kNetworkSection, "ShortCutMessage_F08", 0, ""},
+};
 
-const char* const DefaultQuickMessages[QUICK_MESSAGE_COUNT] = {
+const char* const kDefaultQuickMessages[QUICK_MESSAGE_COUNT] = {
     "おはようございます", "こんにちは",   "こんばんは", "はじめまして",
     "よろしくお願いします", "いっきま～す", "ありゃりゃ", "やった～",
 };
@@ -14,5 +20,5 @@ bool QuickMessageKey(int n, char* out, size_t size) {
     if (size > 0) out[0] = '\0';
     return false;
   }
-  return TextFormat(out, size, "ShortCutMessage_F%02d", n);
+  return TextFormat(out, size, "%s", kQuickMessageKeys[n - 1].key);
 }

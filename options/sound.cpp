@@ -1,6 +1,8 @@
 #include "options/sound.h"
 
-const char kSoundModeKey[] = "SoundMode";
+#include "options/video.h"
+
+const SettingKey kSoundModeKey = {GAME_INI, kSystemSection, "SoundMode", 0, nullptr};
 
 bool SoundOnFromStored(unsigned stored) { return stored == 0; }
 

@@ -2,7 +2,9 @@
 // section the video page shares, kSystemSection in options/video.h).
 #pragma once
 
-extern const char kSoundModeKey[];  // "SoundMode"
+#include "core/setting_key.h"
+
+extern const SettingKey kSoundModeKey;  // SoundMode, 0 (on) when missing
 
 // SoundMode 0 is music and effects on, anything else off.
 bool SoundOnFromStored(unsigned stored);

@@ -38,22 +38,33 @@ int ParsePosition(const char* text) {
   return (int)(negative ? -magnitude : magnitude);
 }
 
-const IniInt kVideoDefaults[VIDEO_KEY_COUNT] = {
-    {"Resolution", RESOLUTION_DEFAULT}, {"DrawMode", 1},    {"DrawBG", 1},
-    {"FilterMode", 1},                  {"ScreenMode", 0},  {"WindowPosX", 0},
-    {"WindowPosY", 0},                  {"DispVersion", 0}, {"DispFPS", 0},
+const SettingKey kVideoKeys[VIDEO_KEY_COUNT] = {
+    {GAME_INI, kSystemSection, "Resolution", RESOLUTION_DEFAULT, nullptr},
+    {GAME_INI, kSystemSection, "DrawMode", 1, nullptr},
+    {GAME_INI, kSystemSection, "DrawBG", 1, nullptr},
+    {GAME_INI, kSystemSection, "FilterMode", 1, nullptr},
+    {GAME_INI, kSystemSection, "ScreenMode", 0, nullptr},
+    {GAME_INI, kSystemSection, "WindowPosX", 0, nullptr},
+    {GAME_INI, kSystemSection, "WindowPosY", 0, nullptr},
+    {GAME_INI, kSystemSection, "DispVersion", 0, nullptr},
+    {GAME_INI, kSystemSection, "DispFPS", 0, nullptr},
+};
+
+const VideoKey kVideoWriteOrder[VIDEO_KEY_COUNT] = {
+    VIDEO_RESOLUTION, VIDEO_SCREEN_MODE,  VIDEO_FILTER_MODE, VIDEO_DRAW_MODE, VIDEO_DRAW_BG,
+    VIDEO_SHOW_VERSION, VIDEO_SHOW_FPS, VIDEO_POS_X,       VIDEO_POS_Y,
 };
 
 void VideoFromStored(const unsigned stored[VIDEO_KEY_COUNT], VideoSettings* out) {
-  out->resolution = ResolutionIndexFromStored(stored[0]);
-  out->direct3d = stored[1] != 0;
-  out->drawBackground = stored[2] != 0;
-  out->softFilter = stored[3] != 0;
-  out->fullScreen = stored[4] != 0;
-  out->posX = (int)stored[5];
-  out->posY = (int)stored[6];
-  out->showVersion = stored[7] != 0;
-  out->showFps = stored[8] != 0;
+  out->resolution = ResolutionIndexFromStored(stored[VIDEO_RESOLUTION]);
+  out->direct3d = stored[VIDEO_DRAW_MODE] != 0;
+  out->drawBackground = stored[VIDEO_DRAW_BG] != 0;
+  out->softFilter = stored[VIDEO_FILTER_MODE] != 0;
+  out->fullScreen = stored[VIDEO_SCREEN_MODE] != 0;
+  out->posX = (int)stored[VIDEO_POS_X];
+  out->posY = (int)stored[VIDEO_POS_Y];
+  out->showVersion = stored[VIDEO_SHOW_VERSION] != 0;
+  out->showFps = stored[VIDEO_SHOW_FPS] != 0;
 }
 
 void ApplyVideoDefaults(VideoSettings* s) {
@@ -65,17 +76,14 @@ void ApplyVideoDefaults(VideoSettings* s) {
   s->softFilter = true;
 }
 
-void VideoToStore(const VideoSettings* s, IniInt out[VIDEO_KEY_COUNT]) {
-  const IniInt order[VIDEO_KEY_COUNT] = {
-      {"Resolution", s->resolution},
-      {"ScreenMode", s->fullScreen ? 1 : 0},
-      {"FilterMode", s->softFilter ? 1 : 0},
-      {"DrawMode", s->direct3d ? 1 : 0},
-      {"DrawBG", s->drawBackground ? 1 : 0},
-      {"DispVersion", s->showVersion ? 1 : 0},
-      {"DispFPS", s->showFps ? 1 : 0},
-      {"WindowPosX", s->posX},
-      {"WindowPosY", s->posY},
-  };
-  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) out[i] = order[i];
+void VideoToStore(const VideoSettings* s, int out[VIDEO_KEY_COUNT]) {
+  out[VIDEO_RESOLUTION] = s->resolution;
+  out[VIDEO_DRAW_MODE] = s->direct3d ? 1 : 0;
+  out[VIDEO_DRAW_BG] = s->drawBackground ? 1 : 0;
+  out[VIDEO_FILTER_MODE] = s->softFilter ? 1 : 0;
+  out[VIDEO_SCREEN_MODE] = s->fullScreen ? 1 : 0;
+  out[VIDEO_POS_X] = s->posX;
+  out[VIDEO_POS_Y] = s->posY;
+  out[VIDEO_SHOW_VERSION] = s->showVersion ? 1 : 0;
+  out[VIDEO_SHOW_FPS] = s->showFps ? 1 : 0;
 }

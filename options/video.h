@@ -3,6 +3,8 @@
 #pragma once
 #include <stddef.h>
 
+#include "core/setting_key.h"
+
 extern const char kSystemSection[];  // "SYSTEM", the video and the sound settings
 
 // The resolution list. The game stores the position in this list, not the
@@ -41,24 +43,23 @@ struct VideoSettings {
   int posY;             // WindowPosY
 };
 
-// One key of the video page with its value.
-struct IniInt {
-  const char* key;
-  int value;
+// The keys of the video page in [SYSTEM], each with its default when missing;
+// values of a page are arrays indexed by VideoKey.
+enum VideoKey {
+  VIDEO_RESOLUTION, VIDEO_DRAW_MODE, VIDEO_DRAW_BG, VIDEO_FILTER_MODE, VIDEO_SCREEN_MODE, VIDEO_POS_X,
+  VIDEO_POS_Y, VIDEO_SHOW_VERSION, VIDEO_SHOW_FPS, VIDEO_KEY_COUNT
 };
-enum { VIDEO_KEY_COUNT = 9 };
+extern const SettingKey kVideoKeys[VIDEO_KEY_COUNT];
+// The order in which the page writes them.
+extern const VideoKey kVideoWriteOrder[VIDEO_KEY_COUNT];
 
-// The keys in the order the page reads them, and their defaults when missing.
-extern const IniInt kVideoDefaults[VIDEO_KEY_COUNT];
-
-// The settings for the values read (in the order of kVideoDefaults). Any
-// non-zero flag counts as its first meaning; positions are signed.
+// The settings for the values read. Any non-zero flag counts as its first
+// meaning; positions are signed.
 void VideoFromStored(const unsigned stored[VIDEO_KEY_COUNT], VideoSettings* out);
 
 // The Default button: Direct3D, full screen at 0, 0, background drawn, soft
 // filter. The resolution and the two check boxes are not touched.
 void ApplyVideoDefaults(VideoSettings* s);
 
-// The keys and values that the page writes, in the order it writes them;
-// flags as 0 or 1.
-void VideoToStore(const VideoSettings* s, IniInt out[VIDEO_KEY_COUNT]);
+// The values that the page writes; flags as 0 or 1.
+void VideoToStore(const VideoSettings* s, int out[VIDEO_KEY_COUNT]);

@@ -65,7 +65,6 @@ wine_pick_arch() {
   fi
   export ZANTO_BIN ZANTO_ARCH_LINE
 }
-wine_use_arch 64
 
 wine_boot_prefix() {
   local dir=$1
@@ -121,7 +120,7 @@ wine_setup() {
 }
 
 wine_teardown() {
-  [ -n "${WINEPREFIX:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
+  [ -n "${WINEPREFIX:-}" ] && [ -n "${WINESERVER:-}" ] && "$WINESERVER" -k >/dev/null 2>&1 || true
   if [ -n "$ZANTO_XVFB_PID" ]; then
     kill "$ZANTO_XVFB_PID" 2>/dev/null || true
     wait "$ZANTO_XVFB_PID" 2>/dev/null || true

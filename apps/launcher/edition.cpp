@@ -1,20 +1,14 @@
 // What makes this program launcher, for the code both programs share.
 #include "core/edition.h"
 #include "core/platform.h"
-#include "core/settings.h"
 
 const char kTitle[] = "ZantoWin 偽ランチャー Ver.1.4";
 
-// The one install folder already ends in "\".
-const char* SettingsFallbackDir() { return GetLegacyInstallDir(); }
-const char kSettingsFallbackTail[] = "";
+const GameFolder kGameFolder = LEGACY_INSTALL_DIR;
 bool SettingsPerUserAllowed() { return !IsWin9xPlatform(); }
 
 const char kSettingsCopyTag[] = "launcher";
 const char kSettingsSaveFailed[] = "The settings could not be saved. Check the free disk space and the file's attributes.";
-
-const char* GameFolder() { return GetLegacyInstallDir(); }
-const char kGameFolderSeparator[] = "";
 
 const bool kLinkLocalIsPrivate = false;
 

@@ -2,14 +2,14 @@
 #include <windows.h>
 #include "core/shell32.h"
 
+#include "apps/shared/start.h"
 #include "core/cmdline.h"
 #include "core/settings.h"
-#include "core/start.h"
 
 static void ShellStart(const char* name, const char* params) {
   char file[PATH_SIZE];
   const char* folder = GetLegacyInstallDir();
-  if (!JoinPath(folder, name, file, sizeof file) ||
+  if (!FormGameFilePath(LEGACY_INSTALL_DIR, name, file, sizeof file) ||
       (INT_PTR)CallShellExecuteA(nullptr, "open", file, params, folder, SW_SHOW) <= 32)
     ShowStartFailure();
 }

@@ -1,18 +1,13 @@
 // What makes this program m_portal, for the code both programs share.
 #include "core/edition.h"
-#include "core/settings.h"
 
 const char kTitle[] = "ZantoWin 偽ランチャー 2.08";
 
-const char* SettingsFallbackDir() { return GetInstallDir(); }
-const char kSettingsFallbackTail[] = "\\";
+const GameFolder kGameFolder = INSTALL_DIR;
 bool SettingsPerUserAllowed() { return true; }
 
 const char kSettingsCopyTag[] = "m_portal";
 const char kSettingsSaveFailed[] = "設定を保存できませんでした。ディスクの空き容量とファイルの属性を確認してください。";
-
-const char* GameFolder() { return GetInstallDir(); }
-const char kGameFolderSeparator[] = "\\";
 
 const bool kLinkLocalIsPrivate = true;
 

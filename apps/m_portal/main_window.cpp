@@ -1,5 +1,5 @@
 // m_portal's main window: the tray icon it withdraws into after a start, the
-// handover target and the exit question. Its commands are core/main_window_win.cpp.
+// handover target and the exit question. Its commands are apps/shared/main_window_win.cpp.
 #include <windows.h>
 #include "core/shell32.h"
 
@@ -12,7 +12,6 @@
 #include "net/local_address.h"
 #include "res/ids_main.h"
 
-HINSTANCE g_instance;
 static HICON g_mainIcon;
 static NOTIFYICONDATAW g_trayIcon;
 static int g_inTray;

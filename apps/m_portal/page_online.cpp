@@ -8,7 +8,7 @@
 #include "res/ids_online.h"
 
 static void ShowMatchupValueFields(HWND page) {
-  int mode = GetListSelection(page, IDC_ONL_MATCHUPMODE);
+  int mode = GetComboSelection(page, IDC_ONL_MATCHUPMODE);
   ShowItem(page, IDC_ONL_RATE, MatchupRateShown(mode));
   ShowItem(page, IDC_ONL_RATELABEL, MatchupRateShown(mode));
   ShowItem(page, IDC_ONL_PING, MatchupPingShown(mode));
@@ -16,7 +16,7 @@ static void ShowMatchupValueFields(HWND page) {
 }
 
 static void ShowSpectatorRangeFields(HWND page) {
-  bool shown = SpectatorRangeShown(GetListSelection(page, IDC_ONL_SPECMODE));
+  bool shown = SpectatorRangeShown(GetComboSelection(page, IDC_ONL_SPECMODE));
   ShowItem(page, IDC_ONL_RATEMIN, shown);
   ShowItem(page, IDC_ONL_RANGELABEL, shown);
   ShowItem(page, IDC_ONL_RATEMAX, shown);
@@ -30,12 +30,12 @@ const OnlineField kOnlineFields[] = {
     {IDC_ONL_LOG, FIELD_CHECK, &kNetworkKeys[NET_LOG]},
     {IDC_ONL_NETERRORDISP, FIELD_CHECK, &kNetworkKeys[NET_ERROR_DISP]},
     {IDC_ONL_CHATLINES, FIELD_CHAT_LINES, &kNetworkKeys[NET_CHAT_LINES]},
-    {IDC_ONL_MATCHUPMODE, FIELD_LIST, &kMatchupKeys[MATCHUP_MODE], MatchupModeItems, MATCHUP_MODE_COUNT,
+    {IDC_ONL_MATCHUPMODE, FIELD_LIST, &kMatchupKeys[MATCHUP_MODE], kMatchupModeItems, MATCHUP_MODE_COUNT,
      ShowMatchupValueFields},
-    {IDC_ONL_MATCHUPRULE, FIELD_LIST, &kMatchupKeys[MATCHUP_RULE], MatchupRuleItems, MATCHUP_RULE_COUNT},
-    {IDC_ONL_SPECMODE, FIELD_LIST, &kMatchupKeys[SPECTATOR_MODE], SpectatorModeItems, SPECTATOR_MODE_COUNT,
+    {IDC_ONL_MATCHUPRULE, FIELD_LIST, &kMatchupKeys[MATCHUP_RULE], kMatchupRuleItems, MATCHUP_RULE_COUNT},
+    {IDC_ONL_SPECMODE, FIELD_LIST, &kMatchupKeys[SPECTATOR_MODE], kSpectatorModeItems, SPECTATOR_MODE_COUNT,
      ShowSpectatorRangeFields},
-    {IDC_ONL_SPECRULE, FIELD_LIST, &kMatchupKeys[SPECTATOR_RULE], SpectatorRuleItems, SPECTATOR_RULE_COUNT},
+    {IDC_ONL_SPECRULE, FIELD_LIST, &kMatchupKeys[SPECTATOR_RULE], kSpectatorRuleItems, SPECTATOR_RULE_COUNT},
     {IDC_ONL_RATE, FIELD_TEXT, &kMatchupKeys[MATCHUP_RATE]},
     {IDC_ONL_PING, FIELD_TEXT, &kMatchupKeys[MATCHUP_PING]},
     {IDC_ONL_RATEMIN, FIELD_TEXT, &kMatchupKeys[SPECTATOR_RATE_MIN]},

@@ -2,10 +2,10 @@
 #include <windows.h>
 #include <string.h>
 
+#include "apps/shared/start.h"
 #include "core/cmdline.h"
 #include "core/setting_key.h"
 #include "core/settings.h"
-#include "core/start.h"
 #include "core/text.h"
 
 static void ReadText(MatchupKey key, char* out, size_t size) {
@@ -45,7 +45,7 @@ static void RunChild(bool formed, const char* exePath, char* cmdLine, const char
 void StartGame(const char* mode) {
   char exe[PATH_SIZE];
   char line[CMDLINE_SIZE];
-  bool formed = JoinPath(GetInstallDir(), "\\Zanto.exe", exe, sizeof exe);
+  bool formed = FormGameFilePath(INSTALL_DIR, "Zanto.exe", exe, sizeof exe);
   MatchupSettings s;
   ReadMatchupSettings(&s);
   formed = formed && BuildGameCommandLine(exe, mode, &s, line, sizeof line);
@@ -55,7 +55,7 @@ void StartGame(const char* mode) {
 void StartDirectGame(const char* arg) {
   char exe[PATH_SIZE];
   char line[CMDLINE_SIZE];
-  bool formed = JoinPath(GetLegacyInstallDir(), "Zanto.exe", exe, sizeof exe) &&
+  bool formed = FormGameFilePath(LEGACY_INSTALL_DIR, "Zanto.exe", exe, sizeof exe) &&
                 BuildDirectCommandLine(exe, arg, line, sizeof line);
   RunChild(formed, exe, line, GetLegacyInstallDir());
 }
@@ -65,7 +65,7 @@ void StartLobby() {
   char line[CMDLINE_SIZE];
   MatchupSettings s;
   ReadMatchupSettings(&s);
-  bool formed = JoinPath(GetInstallDir(), "\\Lobby.exe", exe, sizeof exe) &&
+  bool formed = FormGameFilePath(INSTALL_DIR, "Lobby.exe", exe, sizeof exe) &&
                 BuildLobbyCommandLine(exe, s.loginId, s.password, line, sizeof line);
   RunChild(formed, exe, line, GetInstallDir());
 }
@@ -75,7 +75,7 @@ void StartUpdater() {
   char line[CMDLINE_SIZE];
   MatchupSettings s;
   ReadMatchupSettings(&s);
-  bool formed = JoinPath(GetInstallDir(), "\\Launcher.exe", exe, sizeof exe) &&
+  bool formed = FormGameFilePath(INSTALL_DIR, "Launcher.exe", exe, sizeof exe) &&
                 BuildUpdaterCommandLine(s.loginId, s.password, line, sizeof line);
   RunChild(formed, exe, line, GetInstallDir());
 }

@@ -1,13 +1,11 @@
 // m_portal: refuses Windows 9x, hands over to a running instance, runs the main window.
 #include <windows.h>
-#include <commctrl.h>
 
 #include "apps/m_portal/main_window.h"
 #include "core/edition.h"
 #include "core/platform.h"
 #include "core/system_dll_win.h"
 #include "core/ui.h"
-#include "res/resource.h"
 
 int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
   // First of all: a DLL planted beside the program (say, in a downloads folder)
@@ -17,20 +15,14 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     ShowMessage(nullptr, "Win9xには対応していません。", MB_ICONERROR);
     return 0;
   }
-  WSADATA wsa;
-  if (WSAStartup(0x0101, &wsa) != 0) {
-    ShowMessage(nullptr, "ソケットの初期化に失敗", MB_ICONERROR);
-    return 0;
-  }
+  if (!StartSockets()) return 0;
   HWND running = FindTitledWindow(kTitle);
   if (running != nullptr) {
     PostMessageA(running, WM_APP, 0, 0);
     return 2;
   }
-  g_instance = instance;
   HANDLE mutex = CreateMutexA(nullptr, TRUE, "Global\\GLIMSTARTMUTEX");
-  InitCommonControls();
-  ShowDialog(nullptr, IDD_MAIN, MainDlgProc, 0);
+  RunMainWindow(instance);
   if (mutex != nullptr) CloseHandle(mutex);
   WSACleanup();
   return 1;

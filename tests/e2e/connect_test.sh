@@ -6,13 +6,11 @@ CONNECT_LC="Connect to server"
 ADDRESS_LINE='^(\(unknown\)|[0-9]+\.[0-9]+\.[0-9]+\.[0-9]+( \(local\))?)$'
 
 connect_mp_start() {
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
 }
 
 connect_lc_start() {
-  start_app launcher
-  zd wait "$TITLE_LC" 30000 >/dev/null
+  start_and_wait launcher
 }
 
 connect_mp_exit() {
@@ -24,23 +22,23 @@ connect_mp_exit() {
 
 # Opens the connect dialog from the main window titled $1 and waits for it ($2).
 open_connect() {
-  zd click "$1" 1003
+  zd click "$1" "$IDC_MAIN_JOIN"
   zd wait "$2" 15000
 }
 
 test_mp_address_latency_and_join() {
   connect_mp_start
   local address latency
-  address=$(zd gettext "$TITLE_MP" 1026)
+  address=$(zd gettext "$TITLE_MP" "$IDC_MAIN_ADDRESS")
   latency=$(mp_latency)
   echo "     address [$address], latency [$latency]"
   check "own address line" 1 "$(grep -cE "$ADDRESS_LINE" <<<"$address")"
   # The loopback server answers: a measured time, not a failure code.
   check "latency in milliseconds" 1 "$(grep -cE '^[0-9]+ ミリ秒$' <<<"$latency")"
   check_ok "connect dialog opens" open_connect "$TITLE_MP" "$CONNECT_MP"
-  check "list empty without a .CFG" 0 "$(zd count "$CONNECT_MP" 1023)"
+  check "list empty without a .CFG" 0 "$(zd count "$CONNECT_MP" "$IDC_CONNECT_ADDRESS")"
   shot connect_m_portal
-  zd settext "$CONNECT_MP" 1023 "host1 extra"
+  zd settext "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" "host1 extra"
   zd click "$CONNECT_MP" 1
   wait_starts 1
   check "join line" "\"$GAME\\Zanto.exe\" D_JOIN host1" "$(standin_cmdline 1)"
@@ -61,11 +59,11 @@ Addr04=HOST1
 Addr06=after-gap"
   connect_mp_start
   open_connect "$TITLE_MP" "$CONNECT_MP"
-  check "entries up to the gap" 4 "$(zd count "$CONNECT_MP" 1023)"
-  check "first entry" "192.0.2.10" "$(zd item "$CONNECT_MP" 1023 0)"
-  check "double-byte entry" "サーバ１" "$(zd item "$CONNECT_MP" 1023 2)"
+  check "entries up to the gap" 4 "$(zd count "$CONNECT_MP" "$IDC_CONNECT_ADDRESS")"
+  check "first entry" "192.0.2.10" "$(zd item "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" 0)"
+  check "double-byte entry" "サーバ１" "$(zd item "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" 2)"
   # Chosen again in other letter case: the typed form goes first, the old one is dropped.
-  zd settext "$CONNECT_MP" 1023 "host1"
+  zd settext "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" "host1"
   zd click "$CONNECT_MP" 1
   wait_starts 1
   check "join line" "\"$GAME\\Zanto.exe\" D_JOIN host1" "$(standin_cmdline 1)"
@@ -77,7 +75,7 @@ Addr06=after-gap"
   local before
   before=$(file_text "$CFG_MP")
   # From the tray menu while hidden: an empty address searches the local network.
-  zd post "$TITLE_MP" 0x111 1003 0
+  zd post "$TITLE_MP" 0x111 "$IDC_MAIN_JOIN" 0
   zd wait "$CONNECT_MP" 15000
   zd click "$CONNECT_MP" 1
   wait_starts 2
@@ -95,17 +93,17 @@ Addr$n=host$n.example"; done
   before=$(file_text "$CFG_MP")
   connect_mp_start
   open_connect "$TITLE_MP" "$CONNECT_MP"
-  check "sixteen entries listed" 16 "$(zd count "$CONNECT_MP" 1023)"
-  check "last entry" "host16.example" "$(zd item "$CONNECT_MP" 1023 15)"
-  zd dropdown "$CONNECT_MP" 1023 1
+  check "sixteen entries listed" 16 "$(zd count "$CONNECT_MP" "$IDC_CONNECT_ADDRESS")"
+  check "last entry" "host16.example" "$(zd item "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" 15)"
+  zd dropdown "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" 1
   sleep 1
   shot connect_m_portal_list
-  zd dropdown "$CONNECT_MP" 1023 0
-  zd settext "$CONNECT_MP" 1023 "other"
+  zd dropdown "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" 0
+  zd settext "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" "other"
   zd click "$CONNECT_MP" 2
   check_ok "dialog gone after cancel" zd gone "$CONNECT_MP" 5000
   open_connect "$TITLE_MP" "$CONNECT_MP"
-  zd settext "$CONNECT_MP" 1023 "other"
+  zd settext "$CONNECT_MP" "$IDC_CONNECT_ADDRESS" "other"
   zd post "$CONNECT_MP" 0x10 0 0   # WM_CLOSE
   check_ok "dialog gone after close" zd gone "$CONNECT_MP" 5000
   sleep 1
@@ -120,14 +118,14 @@ test_lc_join_through_the_shell() {
 Addr01=first
 Addr02=second"
   connect_lc_start
-  check "own address line" 1 "$(grep -cE "$ADDRESS_LINE" <<<"$(zd gettext "$TITLE_LC" 1026)")"
+  check "own address line" 1 "$(grep -cE "$ADDRESS_LINE" <<<"$(zd gettext "$TITLE_LC" "$IDC_MAIN_ADDRESS")")"
   check_ok "connect dialog opens" open_connect "$TITLE_LC" "$CONNECT_LC"
   shot connect_launcher
-  zd dropdown "$CONNECT_LC" 1023 1
+  zd dropdown "$CONNECT_LC" "$IDC_CONNECT_ADDRESS" 1
   sleep 1
   shot connect_launcher_list
-  zd dropdown "$CONNECT_LC" 1023 0
-  zd settext "$CONNECT_LC" 1023 "host1 extra"
+  zd dropdown "$CONNECT_LC" "$IDC_CONNECT_ADDRESS" 0
+  zd settext "$CONNECT_LC" "$IDC_CONNECT_ADDRESS" "host1 extra"
   zd click "$CONNECT_LC" 1
   check "launcher ends after the start" 1 "$(app_exit_code)"
   wait_starts 1
@@ -140,7 +138,7 @@ Addr02=second"
 test_lc_cancel_keeps_the_window() {
   connect_lc_start
   open_connect "$TITLE_LC" "$CONNECT_LC"
-  zd settext "$CONNECT_LC" 1023 "host1"
+  zd settext "$CONNECT_LC" "$IDC_CONNECT_ADDRESS" "host1"
   zd click "$CONNECT_LC" 2
   check_ok "dialog gone" zd gone "$CONNECT_LC" 5000
   sleep 1

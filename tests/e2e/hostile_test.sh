@@ -73,16 +73,11 @@ hs_same_keys() {  # description expected actual
 
 hs_sum() { if [ -e "$1" ]; then md5sum < "$1" 2>/dev/null || echo folder; else echo missing; fi; }
 
-hs_start() {  # m_portal|launcher
-  local title=$TITLE_MP
-  [ "$1" = launcher ] && title=$TITLE_LC
-  start_app "$1"
-  zd wait "$title" 30000 >/dev/null
-}
+hs_start() { start_and_wait "$1"; }  # m_portal|launcher
 
 # Opens the options sheet over the main window titled $1 and closes it with OK.
 hs_sheet_ok() {  # title
-  zd click "$1" 1008
+  zd click "$1" "$IDC_MAIN_OPTIONS"
   zd wait "$SHEET" 15000 || return 1
   zd ok "$SHEET"
   zd gone "$SHEET" 10000
@@ -102,7 +97,7 @@ hs_ok_fails() {  # description screenshot-name
 }
 
 hs_open_sheet() {
-  zd click "$TITLE_MP" 1008
+  zd click "$TITLE_MP" "$IDC_MAIN_OPTIONS"
   zd wait "$SHEET" 15000
 }
 
@@ -168,13 +163,13 @@ test_mp_hostile_ini_starts_and_ok_writes_only_peripheral() {
   before=$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")
   hs_start m_portal
   check_ok "window appears over a hostile Zanto.ini" zd wait "$TITLE_MP" 1000
-  zd click "$TITLE_MP" 1008
+  zd click "$TITLE_MP" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
   # Stored numbers that are no key codes show as such; nothing is cut or overrun.
   local up
-  up=$(zd gettext "$SHEET" 1015 --page 0)
+  up=$(zd gettext "$SHEET" "$IDC_CTL_P1_UP" --page 0)
   check "P1 UP from a 20-digit number" 1 "$(grep -cxE 'undef\.|failed' <<<"$up")"
-  check "P1 DOWN from -5" "undef." "$(zd gettext "$SHEET" 1018 --page 0)"
+  check "P1 DOWN from -5" "undef." "$(zd gettext "$SHEET" "$IDC_CTL_P1_DOWN" --page 0)"
   zd ok "$SHEET"
   check_ok "OK closes the sheet" zd gone "$SHEET" 10000
   hs_same_keys "every other key as it was" "$before" "$(hs_keys "$INI" PERIPHERAL "$HS_BINDING_KEYS")"
@@ -220,13 +215,13 @@ test_mp_hostile_cfg_join_writes_only_recent() {
   before=$(hs_keys "$CFG_MP" "Recent Connection" "$HS_RECENT_KEYS")
   hs_start m_portal
   check_ok "window appears over a hostile .CFG" zd wait "$TITLE_MP" 1000
-  zd click "$TITLE_MP" 1003
+  zd click "$TITLE_MP" "$IDC_MAIN_JOIN"
   check_ok "connect dialog opens" zd wait "$HS_CONNECT_MP" 15000
   local n
-  n=$(zd count "$HS_CONNECT_MP" 1023)
+  n=$(zd count "$HS_CONNECT_MP" "$IDC_CONNECT_ADDRESS")
   check "recent list as stored, cut to what a value holds" 4 "$n"
-  check "a long address cut to 255 bytes" 255 "$(zd item "$HS_CONNECT_MP" 1023 0 | tr -d '\n' | wc -c)"
-  zd settext "$HS_CONNECT_MP" 1023 "host9 and more"
+  check "a long address cut to 255 bytes" 255 "$(zd item "$HS_CONNECT_MP" "$IDC_CONNECT_ADDRESS" 0 | tr -d '\n' | wc -c)"
+  zd settext "$HS_CONNECT_MP" "$IDC_CONNECT_ADDRESS" "host9 and more"
   zd click "$HS_CONNECT_MP" 1
   wait_starts 1
   check "join line" "\"$HS_GAME\\Zanto.exe\" D_JOIN host9" "$(standin_cmdline 1)"
@@ -236,7 +231,7 @@ test_mp_hostile_cfg_join_writes_only_recent() {
   check "typed form first, the old HOST9 dropped" "Addr01=host9" "$(head -1 <<<"$recent")"
   check "no value longer than a read gives" 0 "$(LC_ALL=C awk 'length($0) > 262' <<<"$recent" | grep -c .)"
   # The online match: a login cut to 255 bytes twice cannot fit a 512-byte line.
-  zd post "$TITLE_MP" 0x111 1002 0
+  zd post "$TITLE_MP" 0x111 "$IDC_MAIN_ONLINE" 0
   check "one failure message for a line that does not fit" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
   zd answer "$TITLE_MP" 1
   sleep 1
@@ -262,7 +257,7 @@ test_mp_install_values_of_any_type_and_length() {
     "$WINE" reg add "$key" /v Install /t "$kind" /d "${entry#*:}" /f >/dev/null 2>&1
     hs_start m_portal
     check_ok "window appears with Install as $kind of ${#entry} characters" zd wait "$TITLE_MP" 1000
-    zd click "$TITLE_MP" 1001
+    zd click "$TITLE_MP" "$IDC_MAIN_OFFLINE"
     check "$kind ${entry:0:20}: one failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
     zd answer "$TITLE_MP" 1
     check_ok "window hides after it" zd hidden "$TITLE_MP" 10000
@@ -272,13 +267,13 @@ test_mp_install_values_of_any_type_and_length() {
   e2e_reset
   "$WINE" reg add "$key" /v Install /t REG_EXPAND_SZ /d "$HS_GAME" /f >/dev/null 2>&1
   hs_start m_portal
-  zd click "$TITLE_MP" 1001
+  zd click "$TITLE_MP" "$IDC_MAIN_OFFLINE"
   wait_starts 1
   check "REG_EXPAND_SZ folder starts the game" "\"$HS_GAME\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"
   e2e_reset
   "$WINE" reg add "$key" /v Install /t REG_MULTI_SZ /d "$HS_GAME\\0second" /f >/dev/null 2>&1
   hs_start m_portal
-  zd click "$TITLE_MP" 1005
+  zd click "$TITLE_MP" "$IDC_MAIN_LOBBY"
   wait_starts 1
   check "REG_MULTI_SZ: the first string" "\"$HS_GAME\\Lobby.exe\" FromLauncher  " "$(standin_cmdline 1)"
 }
@@ -293,7 +288,7 @@ test_lc_install_path_values_of_any_type_and_length() {
     "$WINE" reg add "$key" /v 'Install Path' /t "$kind" /d "${entry#*:}" /f >/dev/null 2>&1
     hs_start launcher
     check_ok "window appears with Install Path as $kind" zd wait "$TITLE_LC" 1000
-    zd click "$TITLE_LC" 1001
+    zd click "$TITLE_LC" "$IDC_MAIN_OFFLINE"
     check "$kind: one failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_LC" 10000)"
     zd answer "$TITLE_LC" 1
     check "$kind: the program ends all the same" 1 "$(app_exit_code)"
@@ -318,13 +313,13 @@ test_mp_paths_with_spaces_and_double_byte_characters() {
   E2E_EXIT_FILE=$(mktemp)
   ( cd "$app_unix" && "$WINE" "$app_unix/m_portal.exe" >/dev/null 2>&1; echo $? > "$E2E_EXIT_FILE" ) &
   check_ok "window appears" zd wait "$TITLE_MP" 30000
-  zd click "$TITLE_MP" 1001
+  zd click "$TITLE_MP" "$IDC_MAIN_OFFLINE"
   wait_starts 1
   check "offline line with the quoted folder" "\"$game_win\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"
   check "offline folder" "$game_win" "$(standin_folder 1)"
-  zd post "$TITLE_MP" 0x111 1003 0
+  zd post "$TITLE_MP" 0x111 "$IDC_MAIN_JOIN" 0
   zd wait "$HS_CONNECT_MP" 15000
-  zd settext "$HS_CONNECT_MP" 1023 "ホスト１"
+  zd settext "$HS_CONNECT_MP" "$IDC_CONNECT_ADDRESS" "ホスト１"
   zd click "$HS_CONNECT_MP" 1
   wait_starts 2
   check "join line from the legacy folder" "\"$game_win\\Zanto.exe\" D_JOIN ホスト１" "$(standin_cmdline 2)"
@@ -355,7 +350,7 @@ test_mp_unwritable_settings_files_and_folders() {
   if chattr +i "$INI" 2>/dev/null; then HS_IMMUTABLE=$INI; else chmod 444 "$INI"; fi
   hs_start m_portal
   check_ok "sheet opens" hs_open_sheet
-  check "P1 UP read from the unwritable file" "Q" "$(zd gettext "$SHEET" 1015 --page 0)"
+  check "P1 UP read from the unwritable file" "Q" "$(zd gettext "$SHEET" "$IDC_CTL_P1_UP" --page 0)"
   hs_ok_fails "unwritable Zanto.ini" unwritable-ini
   check "unwritable file unchanged" "$sum" "$(hs_sum "$INI")"
   check "no copy left" "" "$(ls "$SETTINGS_DIR" | grep -v -x Zanto.ini)"
@@ -371,9 +366,9 @@ test_mp_unwritable_settings_files_and_folders() {
   check_ok "sheet opens" hs_open_sheet
   hs_ok_fails "folders for files" folders
   check "Zanto.ini still a folder" 1 "$([ -d "$INI" ] && echo 1)"
-  zd click "$TITLE_MP" 1003
+  zd click "$TITLE_MP" "$IDC_MAIN_JOIN"
   zd wait "$HS_CONNECT_MP" 15000
-  zd settext "$HS_CONNECT_MP" 1023 "host1"
+  zd settext "$HS_CONNECT_MP" "$IDC_CONNECT_ADDRESS" "host1"
   zd click "$HS_CONNECT_MP" 1
   wait_starts 1
   check "join goes on without a .CFG" "\"$HS_GAME\\Zanto.exe\" D_JOIN host1" "$(standin_cmdline 1)"
@@ -495,9 +490,9 @@ test_mp_full_disk_keeps_both_settings_files() {
   E2E_EXIT_FILE=$(mktemp)
   ( cd "$app_unix" && "$WINE" "$app_unix/m_portal.exe" >/dev/null 2>&1; echo $? > "$E2E_EXIT_FILE" ) &
   check_ok "window appears" zd wait "$TITLE_MP" 30000
-  zd click "$TITLE_MP" 1003
+  zd click "$TITLE_MP" "$IDC_MAIN_JOIN"
   zd wait "$HS_CONNECT_MP" 15000
-  zd settext "$HS_CONNECT_MP" 1023 "a-new-host.example"
+  zd settext "$HS_CONNECT_MP" "$IDC_CONNECT_ADDRESS" "a-new-host.example"
   zd click "$HS_CONNECT_MP" 1
   wait_starts 1
   check "join goes on" "\"$HS_GAME\\Zanto.exe\" D_JOIN a-new-host.example" "$(standin_cmdline 1)"
@@ -516,7 +511,7 @@ test_mp_missing_programs_give_one_message_each() {
   mv "$GAME_DIR/Zanto.exe" "$GAME_DIR/Zanto.exe.away"
   hs_start m_portal
   local id
-  for id in 1001 1004 1005; do
+  for id in "$IDC_MAIN_OFFLINE" "$IDC_MAIN_HOST" "$IDC_MAIN_LOBBY"; do
     zd post "$TITLE_MP" 0x111 $id 0
     check "command $id: failure message" "$HS_START_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
     zd answer "$TITLE_MP" 1

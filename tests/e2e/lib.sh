@@ -1,14 +1,15 @@
 # End-to-end helpers: the real programs under Wine and Xvfb, driven from outside
 # by window title and control id (tools/zdrive), against the stand-in game.
 # Sourced by tests/e2e/run.sh; each *_test.sh defines test_* functions.
-TITLE_MP="ZantoWin 偽ランチャー 2.08"
-TITLE_LC="ZantoWin 偽ランチャー Ver.1.4"
+# Control ids (IDC_...) and the programs' titles (TITLE_MP, TITLE_LC) come
+# from the build (scripts/e2e-names.sh), read in e2e_init.
 SHEET="Zanto Win 偽Configurator"
 E2E_PASSED=0
 E2E_FAILED=0
 
 e2e_init() {  # build root
   E2E_ROOT=$1
+  source "$ZANTO_BIN/e2e_names.sh"
   C=$(wine_c)
   GAME_DIR="$C/Program Files/Korvel/Zanto"
   APP_DIR="$C/zanto"
@@ -51,6 +52,18 @@ start_app() {  # m_portal|launcher
   E2E_APP_PID=$!
 }
 
+# Starts a program and waits for its main window: a window that never comes
+# is reported here, as this start's failure, not later as the next step's.
+start_and_wait() {  # m_portal|launcher
+  local title=$TITLE_MP
+  [ "$1" = launcher ] && title=$TITLE_LC
+  start_app "$1"
+  zd wait "$title" 30000 >/dev/null && return 0
+  E2E_FAILED=$((E2E_FAILED + 1))
+  echo "FAIL $1: the main window did not appear"
+  return 1
+}
+
 # Waits for the program started last to end; prints its exit code ("" on time-out).
 app_exit_code() {
   local i
@@ -66,7 +79,7 @@ app_exit_code() {
 mp_latency() {  # [seconds]
   local end=$((SECONDS + ${1:-15})) text
   while [ $SECONDS -le $end ]; do
-    text=$(zd gettext "$TITLE_MP" 1075)
+    text=$(zd gettext "$TITLE_MP" "$IDC_MAIN_LATENCY")
     [ -n "$text" ] && { echo "$text"; return 0; }
     sleep 0.2
   done

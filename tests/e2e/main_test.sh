@@ -3,8 +3,7 @@
 GAME='C:\Program Files\Korvel\Zanto'
 
 mp_start_and_wait() {
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
 }
 
 test_mp_offline_start_hides_to_tray_and_comes_back() {
@@ -12,7 +11,7 @@ test_mp_offline_start_hides_to_tray_and_comes_back() {
   check "latency field shows milliseconds" 1 "$(mp_latency | grep -c ' ミリ秒$')"
   sleep 0.5  # the field's new text may not have drawn yet
   shot main_m_portal
-  zd click "$TITLE_MP" 1001
+  zd click "$TITLE_MP" "$IDC_MAIN_OFFLINE"
   wait_starts 1
   check "offline line" "\"$GAME\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"
   check "offline folder" "$GAME" "$(standin_folder 1)"
@@ -38,16 +37,16 @@ Spectator_Mode=3
 Spectator_Rule=1
 Matchup_Ping=150"
   mp_start_and_wait
-  zd click "$TITLE_MP" 1002
+  zd click "$TITLE_MP" "$IDC_MAIN_ONLINE"
   wait_starts 1
   check "online line" "\"$GAME\\Zanto.exe\" S_MULTI1 player1 pass 47 150 2000 4000" "$(standin_cmdline 1)"
   zd hidden "$TITLE_MP" 10000
   # From the tray menu's commands while hidden: host and lobby; the window stays hidden.
-  zd post "$TITLE_MP" 0x111 1004 0
+  zd post "$TITLE_MP" 0x111 "$IDC_MAIN_HOST" 0
   wait_starts 2
   check "host line" "\"$GAME\\Zanto.exe\" D_HOST" "$(standin_cmdline 2)"
   check "host folder (the legacy folder, as the child sees it)" "$GAME" "$(standin_folder 2)"
-  zd post "$TITLE_MP" 0x111 1005 0
+  zd post "$TITLE_MP" 0x111 "$IDC_MAIN_LOBBY" 0
   wait_starts 3
   check "lobby line" "\"$GAME\\Lobby.exe\" FromLauncher player1 pass" "$(standin_cmdline 3)"
   check_ok "still hidden after starts from the tray" zd hidden "$TITLE_MP" 2000
@@ -59,7 +58,7 @@ Matchup_Ping=150"
 
 test_mp_online_without_configuration() {
   mp_start_and_wait
-  zd click "$TITLE_MP" 1002
+  zd click "$TITLE_MP" "$IDC_MAIN_ONLINE"
   wait_starts 1
   check "defaults: flags 48 and rate 3000" "\"$GAME\\Zanto.exe\" S_MULTI1   48 3000" "$(standin_cmdline 1)"
 }
@@ -67,7 +66,7 @@ test_mp_online_without_configuration() {
 test_mp_second_start_hands_over() {
   mp_start_and_wait
   local first_exit=$E2E_EXIT_FILE
-  zd click "$TITLE_MP" 1001
+  zd click "$TITLE_MP" "$IDC_MAIN_OFFLINE"
   zd hidden "$TITLE_MP" 10000
   start_app m_portal
   check "second instance exits with 2" 2 "$(app_exit_code)"
@@ -111,7 +110,7 @@ test_mp_minimize_goes_to_tray_and_menu_shows() {
 test_mp_failed_start_shows_one_message_and_still_hides() {
   "$WINE" reg add 'HKCU\Software\Korvel\Zanto2.0' /v Install /d 'C:\missing folder' /f >/dev/null 2>&1
   mp_start_and_wait
-  zd click "$TITLE_MP" 1001
+  zd click "$TITLE_MP" "$IDC_MAIN_OFFLINE"
   check "failure message" "起動に失敗しました" "$(zd msgbox "$TITLE_MP" 10000)"
   shot start_failure
   zd answer "$TITLE_MP" 1
@@ -126,39 +125,38 @@ test_mp_failed_start_shows_one_message_and_still_hides() {
 test_enter_in_a_field_presses_the_default_button() {
   mp_start_and_wait
   check "m_portal's default button" 0x534B03E9 "$(zd send "$TITLE_MP" 0x400 0 0)"
-  zd key "$TITLE_MP" 1026 0x0D
+  zd key "$TITLE_MP" "$IDC_MAIN_ADDRESS" 0x0D
   wait_starts 1
   check "m_portal starts offline" "\"$GAME\\Zanto.exe\" SINGLE  " "$(standin_cmdline 1)"
   check_ok "m_portal hides to the tray" zd hidden "$TITLE_MP" 10000
   local started; started=$(standin_count)
   lc_start_and_wait
   check "launcher's default button" 0x534B03E9 "$(zd send "$TITLE_LC" 0x400 0 0)"
-  zd key "$TITLE_LC" 1026 0x0D
+  zd key "$TITLE_LC" "$IDC_MAIN_ADDRESS" 0x0D
   check "launcher ends after the start" 1 "$(app_exit_code)"
   wait_starts $((started + 1))
   check "launcher starts offline" "\"$GAME\\Zanto.exe\" SINGLE" "$(standin_cmdline $((started + 1)))"
 }
 
 lc_start_and_wait() {
-  start_app launcher
-  zd wait "$TITLE_LC" 30000 >/dev/null
+  start_and_wait launcher
 }
 
 test_lc_starts_through_the_shell_and_ends() {
   lc_start_and_wait
   shot main_launcher
-  zd click "$TITLE_LC" 1002
+  zd click "$TITLE_LC" "$IDC_MAIN_ONLINE"
   check "launcher ends after the start" 1 "$(app_exit_code)"
   wait_starts 1
   check "shell start of the game" "\"$GAME\\Zanto.exe\" S_MULTI1" "$(standin_cmdline 1)"
   check "folder" "$GAME" "$(standin_folder 1)"
   lc_start_and_wait
-  zd click "$TITLE_LC" 1005
+  zd click "$TITLE_LC" "$IDC_MAIN_LOBBY"
   app_exit_code >/dev/null
   wait_starts 2
   check "shell start of the lobby" "\"$GAME\\Lobby.exe\" Zanto_ExecFromLauncher" "$(standin_cmdline 2)"
   lc_start_and_wait
-  zd click "$TITLE_LC" 1004
+  zd click "$TITLE_LC" "$IDC_MAIN_HOST"
   app_exit_code >/dev/null
   wait_starts 3
   check "shell start to host" "\"$GAME\\Zanto.exe\" D_HOST" "$(standin_cmdline 3)"

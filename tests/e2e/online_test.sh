@@ -18,7 +18,7 @@ check_soon() {  # description expected command...
 
 # Opens the sheet from the main window titled $1 and shows the Online page.
 open_online_page() {
-  zd click "$1" 1008
+  zd click "$1" "$IDC_MAIN_OPTIONS"
   zd wait "$SHEET" 15000 || return 1
   zd page "$SHEET" 1
 }
@@ -33,41 +33,40 @@ shot_list() {
 }
 
 test_mp_online_choices_reach_the_game() {
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
-  zd click "$TITLE_MP" 1008
+  start_and_wait m_portal
+  zd click "$TITLE_MP" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
   sleep 0.5
   shot online_sheet_m_portal
   zd page "$SHEET" 1
   # Without any file: rate first, with the rate edit and its label.
-  check_soon "matchup mode at first" 1 zd getsel "$SHEET" 1068 --page 1
-  check "rate edit shown" 1 "$(zd visible "$SHEET" 1077 --page 1)"
-  check "rate label shown" 1 "$(zd visible "$SHEET" 1078 --page 1)"
-  check "ping edit hidden" 0 "$(zd visible "$SHEET" 1074 --page 1)"
-  check "rate" 3000 "$(zd gettext "$SHEET" 1077 --page 1)"
-  check "chat lines" 4 "$(zd gettext "$SHEET" 1020 --page 1)"
+  check_soon "matchup mode at first" 1 zd getsel "$SHEET" "$IDC_ONL_MATCHUPMODE" --page 1
+  check "rate edit shown" 1 "$(zd visible "$SHEET" "$IDC_ONL_RATE" --page 1)"
+  check "rate label shown" 1 "$(zd visible "$SHEET" "$IDC_ONL_RATELABEL" --page 1)"
+  check "ping edit hidden" 0 "$(zd visible "$SHEET" "$IDC_ONL_PING" --page 1)"
+  check "rate" 3000 "$(zd gettext "$SHEET" "$IDC_ONL_RATE" --page 1)"
+  check "chat lines" 4 "$(zd gettext "$SHEET" "$IDC_ONL_CHATLINES" --page 1)"
   sleep 0.3
   shot online_page_m_portal
-  shot_list 1068 online_list_matchup_mode
-  shot_list 1069 online_list_matchup_rule
-  shot_list 1070 online_list_spectator_mode
-  shot_list 1071 online_list_spectator_rule
+  shot_list "$IDC_ONL_MATCHUPMODE" online_list_matchup_mode
+  shot_list "$IDC_ONL_MATCHUPRULE" online_list_matchup_rule
+  shot_list "$IDC_ONL_SPECMODE" online_list_spectator_mode
+  shot_list "$IDC_ONL_SPECRULE" online_list_spectator_rule
 
-  zd select "$SHEET" 1068 2 --page 1
-  check "the list shows the choice" "接続速度 優先" "$(zd item "$SHEET" 1068 2 --page 1)"
-  check_soon "ping edit shown for connection speed" 1 zd visible "$SHEET" 1074 --page 1
-  check "ms label shown" 1 "$(zd visible "$SHEET" 1076 --page 1)"
-  check "rate edit hidden" 0 "$(zd visible "$SHEET" 1077 --page 1)"
-  zd settext "$SHEET" 1074 "150" --page 1
-  zd settext "$SHEET" 1038 "プレイヤー" --page 1
-  zd settext "$SHEET" 1039 "pass1" --page 1
-  zd select "$SHEET" 1070 3 --page 1
-  check_soon "range shown for rate range" 1 zd visible "$SHEET" 1073 --page 1
+  zd select "$SHEET" "$IDC_ONL_MATCHUPMODE" 2 --page 1
+  check "the list shows the choice" "接続速度 優先" "$(zd item "$SHEET" "$IDC_ONL_MATCHUPMODE" 2 --page 1)"
+  check_soon "ping edit shown for connection speed" 1 zd visible "$SHEET" "$IDC_ONL_PING" --page 1
+  check "ms label shown" 1 "$(zd visible "$SHEET" "$IDC_ONL_PINGLABEL" --page 1)"
+  check "rate edit hidden" 0 "$(zd visible "$SHEET" "$IDC_ONL_RATE" --page 1)"
+  zd settext "$SHEET" "$IDC_ONL_PING" "150" --page 1
+  zd settext "$SHEET" "$IDC_ONL_LOGINID" "プレイヤー" --page 1
+  zd settext "$SHEET" "$IDC_ONL_PASSWORD" "pass1" --page 1
+  zd select "$SHEET" "$IDC_ONL_SPECMODE" 3 --page 1
+  check_soon "range shown for rate range" 1 zd visible "$SHEET" "$IDC_ONL_RATEMAX" --page 1
   sleep 0.3
   shot online_page_m_portal_edited
-  zd select "$SHEET" 1070 0 --page 1
-  check_soon "range hidden again" 0 zd visible "$SHEET" 1073 --page 1
+  zd select "$SHEET" "$IDC_ONL_SPECMODE" 0 --page 1
+  check_soon "range hidden again" 0 zd visible "$SHEET" "$IDC_ONL_RATEMAX" --page 1
   zd ok "$SHEET"
   check_ok "sheet closes on OK" zd gone "$SHEET" 10000
 
@@ -76,7 +75,7 @@ test_mp_online_choices_reach_the_game() {
   check "login saved" "プレイヤー" "$(ini_value "$CFG_MP" m_portal Matchup_LoginID)"
   check "colour saved" 0x00404040 "$(ini_value "$INI" NETWORK Matchup_Color)"
 
-  zd click "$TITLE_MP" 1002
+  zd click "$TITLE_MP" "$IDC_MAIN_ONLINE"
   check_ok "game started" wait_starts 1
   # Flags 32: connection speed first (bits 4-5 = 2), blaze rules, beginner spectating.
   check "online line" "\"$GAME\\Zanto.exe\" S_MULTI1 プレイヤー pass1 32 150" "$(standin_cmdline 1)"
@@ -93,28 +92,27 @@ Matchup_Mode=0"
   local before_ini before_cfg
   before_ini=$(mktemp); before_cfg=$(mktemp)
   cp "$INI" "$before_ini"; cp "$CFG_MP" "$before_cfg"
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
+  start_and_wait m_portal
   check_ok "Online page opens" open_online_page "$TITLE_MP"
-  check_soon "login loaded" old zd gettext "$SHEET" 1038 --page 1
-  check "random matchup loaded" 0 "$(zd getsel "$SHEET" 1068 --page 1)"
-  check "no rate edit for random" 0 "$(zd visible "$SHEET" 1077 --page 1)"
-  check "no ping edit for random" 0 "$(zd visible "$SHEET" 1074 --page 1)"
-  check "log loaded" 1 "$(zd checked "$SHEET" 1035 --page 1)"
-  check "chat lines loaded" 7 "$(zd gettext "$SHEET" 1020 --page 1)"
-  zd settext "$SHEET" 1038 "new" --page 1
-  zd select "$SHEET" 1068 1 --page 1
-  zd click "$SHEET" 1027 --page 1
-  check_soon "default button: three lines" 3 zd gettext "$SHEET" 1020 --page 1
-  check "default button: log cleared" 0 "$(zd checked "$SHEET" 1035 --page 1)"
-  check "default button keeps the login" new "$(zd gettext "$SHEET" 1038 --page 1)"
+  check_soon "login loaded" old zd gettext "$SHEET" "$IDC_ONL_LOGINID" --page 1
+  check "random matchup loaded" 0 "$(zd getsel "$SHEET" "$IDC_ONL_MATCHUPMODE" --page 1)"
+  check "no rate edit for random" 0 "$(zd visible "$SHEET" "$IDC_ONL_RATE" --page 1)"
+  check "no ping edit for random" 0 "$(zd visible "$SHEET" "$IDC_ONL_PING" --page 1)"
+  check "log loaded" 1 "$(zd checked "$SHEET" "$IDC_ONL_LOG" --page 1)"
+  check "chat lines loaded" 7 "$(zd gettext "$SHEET" "$IDC_ONL_CHATLINES" --page 1)"
+  zd settext "$SHEET" "$IDC_ONL_LOGINID" "new" --page 1
+  zd select "$SHEET" "$IDC_ONL_MATCHUPMODE" 1 --page 1
+  zd click "$SHEET" "$IDC_ONL_DEFAULT" --page 1
+  check_soon "default button: three lines" 3 zd gettext "$SHEET" "$IDC_ONL_CHATLINES" --page 1
+  check "default button: log cleared" 0 "$(zd checked "$SHEET" "$IDC_ONL_LOG" --page 1)"
+  check "default button keeps the login" new "$(zd gettext "$SHEET" "$IDC_ONL_LOGINID" --page 1)"
   zd cancel "$SHEET"
   check_ok "sheet closes on Cancel" zd gone "$SHEET" 10000
   check_ok "Zanto.ini unchanged" cmp -s "$INI" "$before_ini"
   check_ok "configuration unchanged" cmp -s "$CFG_MP" "$before_cfg"
   # Opened again, the page shows the stored values.
   check_ok "Online page opens again" open_online_page "$TITLE_MP"
-  check_soon "login still the stored one" old zd gettext "$SHEET" 1038 --page 1
+  check_soon "login still the stored one" old zd gettext "$SHEET" "$IDC_ONL_LOGINID" --page 1
   zd cancel "$SHEET"
   zd gone "$SHEET" 10000
   rm -f "$before_ini" "$before_cfg"
@@ -126,9 +124,8 @@ Matchup_LoginID=someone"
   local before_cfg
   before_cfg=$(mktemp)
   cp "$CFG_MP" "$before_cfg"
-  start_app m_portal
-  zd wait "$TITLE_MP" 30000 >/dev/null
-  zd click "$TITLE_MP" 1008
+  start_and_wait m_portal
+  zd click "$TITLE_MP" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
   zd ok "$SHEET"
   check_ok "sheet closes" zd gone "$SHEET" 10000
@@ -138,20 +135,19 @@ Matchup_LoginID=someone"
 }
 
 test_lc_online_page_saves_network_keys() {
-  start_app launcher
-  zd wait "$TITLE_LC" 30000 >/dev/null
-  zd click "$TITLE_LC" 1008
+  start_and_wait launcher
+  zd click "$TITLE_LC" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
   sleep 0.5
   shot online_sheet_launcher
   zd page "$SHEET" 1
-  check_soon "chat lines at first" 4 zd gettext "$SHEET" 1020 --page 1
+  check_soon "chat lines at first" 4 zd gettext "$SHEET" "$IDC_ONL_CHATLINES" --page 1
   sleep 0.3
   shot online_page_launcher
-  zd settext "$SHEET" 1038 "handle" --page 1
+  zd settext "$SHEET" "$IDC_ONL_LOGINID" "handle" --page 1
   zd check "$SHEET" 7005 1 --page 1
-  zd check "$SHEET" 1049 1 --page 1
-  zd settext "$SHEET" 1020 "12" --page 1
+  zd check "$SHEET" "$IDC_ONL_SPECTATOR" 1 --page 1
+  zd settext "$SHEET" "$IDC_ONL_CHATLINES" "12" --page 1
   zd ok "$SHEET"
   check_ok "sheet closes on OK" zd gone "$SHEET" 10000
   check "handle name" handle "$(ini_value "$INI" NETWORK Matchup_HandleName)"

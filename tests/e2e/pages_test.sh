@@ -8,9 +8,8 @@
 pg_open() {  # m_portal|launcher
   local title=$TITLE_MP
   [ "$1" = launcher ] && title=$TITLE_LC
-  start_app "$1"
-  zd wait "$title" 30000 >/dev/null
-  zd click "$title" 1008
+  start_and_wait "$1"
+  zd click "$title" "$IDC_MAIN_OPTIONS"
   zd wait "$SHEET" 15000
 }
 
@@ -64,45 +63,45 @@ pg_undate_standins() {
 pg_edit_and_ok() {  # program
   check_ok "sheet opens" pg_open "$1"
 
-  check_ok "quick messages page" pg_show 2 2001
-  check "F1 empty on a first run" "" "$(zd gettext "$SHEET" 2001 --page 2)"
-  zd click "$SHEET" 1027 --page 2
-  check_ok "defaults shown" pg_is 2 gettext 2001 "おはようございます"
-  zd settext "$SHEET" 2002 "gg 対戦ありがとう" --page 2
-  zd settext "$SHEET" 2007 "" --page 2
+  check_ok "quick messages page" pg_show 2 "$IDC_QMSG_F1"
+  check "F1 empty on a first run" "" "$(zd gettext "$SHEET" "$IDC_QMSG_F1" --page 2)"
+  zd click "$SHEET" "$IDC_QMSG_DEFAULT" --page 2
+  check_ok "defaults shown" pg_is 2 gettext "$IDC_QMSG_F1" "おはようございます"
+  zd settext "$SHEET" "$IDC_QMSG_F2" "gg 対戦ありがとう" --page 2
+  zd settext "$SHEET" "$IDC_QMSG_F7" "" --page 2
   shot "pages_$1_quickmsg"
 
-  check_ok "video page" pg_show 3 1022
-  check "15 resolutions" 15 "$(zd count "$SHEET" 1022 --page 3)"
-  check "640 by 480 chosen" 6 "$(zd getsel "$SHEET" 1022 --page 3)"
-  check "its text" " 640x 480" "$(zd item "$SHEET" 1022 6 --page 3)"
-  check "window mode" 1 "$(zd checked "$SHEET" 1044 --page 3)"
-  check "position enabled" 1 "$(zd enabled "$SHEET" 1007 --page 3)"
-  zd select "$SHEET" 1022 8 --page 3
-  zd click "$SHEET" 1041 --page 3
-  check_ok "DirectDraw chosen" pg_is 3 checked 1041 1
-  check "Direct3D cleared" 0 "$(zd checked "$SHEET" 1040 --page 3)"
-  zd click "$SHEET" 1017 --page 3
-  check_ok "sharp chosen" pg_is 3 checked 1017 1
-  check "soft cleared" 0 "$(zd checked "$SHEET" 1018 --page 3)"
-  zd settext "$SHEET" 1007 "-40" --page 3
-  zd settext "$SHEET" 1011 "abc" --page 3
-  zd check "$SHEET" 1020 1 --page 3
+  check_ok "video page" pg_show 3 "$IDC_VID_RESOLUTION"
+  check "15 resolutions" 15 "$(zd count "$SHEET" "$IDC_VID_RESOLUTION" --page 3)"
+  check "640 by 480 chosen" 6 "$(zd getsel "$SHEET" "$IDC_VID_RESOLUTION" --page 3)"
+  check "its text" " 640x 480" "$(zd item "$SHEET" "$IDC_VID_RESOLUTION" 6 --page 3)"
+  check "window mode" 1 "$(zd checked "$SHEET" "$IDC_VID_WINDOW" --page 3)"
+  check "position enabled" 1 "$(zd enabled "$SHEET" "$IDC_VID_POS_X" --page 3)"
+  zd select "$SHEET" "$IDC_VID_RESOLUTION" 8 --page 3
+  zd click "$SHEET" "$IDC_VID_DIRECTDRAW" --page 3
+  check_ok "DirectDraw chosen" pg_is 3 checked "$IDC_VID_DIRECTDRAW" 1
+  check "Direct3D cleared" 0 "$(zd checked "$SHEET" "$IDC_VID_DIRECT3D" --page 3)"
+  zd click "$SHEET" "$IDC_VID_SHARP" --page 3
+  check_ok "sharp chosen" pg_is 3 checked "$IDC_VID_SHARP" 1
+  check "soft cleared" 0 "$(zd checked "$SHEET" "$IDC_VID_SOFT" --page 3)"
+  zd settext "$SHEET" "$IDC_VID_POS_X" "-40" --page 3
+  zd settext "$SHEET" "$IDC_VID_POS_Y" "abc" --page 3
+  zd check "$SHEET" "$IDC_VID_FPS" 1 --page 3
   shot "pages_$1_video"
-  zd click "$SHEET" 1043 --page 3
-  check_ok "full screen disables the position" pg_is 3 enabled 1007 0
-  check "and its label" 0 "$(zd enabled "$SHEET" 1042 --page 3)"
-  check "window mode cleared" 0 "$(zd checked "$SHEET" 1044 --page 3)"
+  zd click "$SHEET" "$IDC_VID_FULLSCREEN" --page 3
+  check_ok "full screen disables the position" pg_is 3 enabled "$IDC_VID_POS_X" 0
+  check "and its label" 0 "$(zd enabled "$SHEET" "$IDC_VID_POS_LABEL" --page 3)"
+  check "window mode cleared" 0 "$(zd checked "$SHEET" "$IDC_VID_WINDOW" --page 3)"
   shot "pages_$1_video_fullscreen"
 
-  check_ok "sound page" pg_show 4 1030
-  check "sound on" 1 "$(zd checked "$SHEET" 1030 --page 4)"
-  zd press "$SHEET" 1031 --page 4
-  check_ok "sound off" pg_is 4 checked 1031 1
-  check "on cleared" 0 "$(zd checked "$SHEET" 1030 --page 4)"
+  check_ok "sound page" pg_show 4 "$IDC_SND_ON"
+  check "sound on" 1 "$(zd checked "$SHEET" "$IDC_SND_ON" --page 4)"
+  zd press "$SHEET" "$IDC_SND_OFF" --page 4
+  check_ok "sound off" pg_is 4 checked "$IDC_SND_OFF" 1
+  check "on cleared" 0 "$(zd checked "$SHEET" "$IDC_SND_ON" --page 4)"
   shot "pages_$1_sound"
 
-  check_ok "folders page" pg_show 5 1024
+  check_ok "folders page" pg_show 5 "$IDC_FLD_SETTINGS"
   shot "pages_$1_folder"
 
   check_ok "OK closes the sheet" pg_close_with ok
@@ -153,20 +152,20 @@ DispVersion=1
 DispFPS=0
 SoundMode=5"
   check_ok "sheet opens" pg_open m_portal
-  check_ok "video page" pg_show 3 1022
-  check "stored resolution" 11 "$(zd getsel "$SHEET" 1022 --page 3)"
-  check "stored position" "-20" "$(zd gettext "$SHEET" 1011 --page 3)"
-  zd click "$SHEET" 1045 --page 3
-  check_ok "Default: full screen" pg_is 3 checked 1043 1
-  check "position 0" 0 "$(zd gettext "$SHEET" 1007 --page 3)"
-  check "position disabled" 0 "$(zd enabled "$SHEET" 1011 --page 3)"
-  check "resolution kept" 11 "$(zd getsel "$SHEET" 1022 --page 3)"
-  check "version check kept" 1 "$(zd checked "$SHEET" 1019 --page 3)"
-  check_ok "sound page" pg_show 4 1030
-  check "5 is off" 1 "$(zd checked "$SHEET" 1031 --page 4)"
-  zd click "$SHEET" 1027 --page 4
-  check_ok "Default: on" pg_is 4 checked 1030 1
-  check "off cleared" 0 "$(zd checked "$SHEET" 1031 --page 4)"
+  check_ok "video page" pg_show 3 "$IDC_VID_RESOLUTION"
+  check "stored resolution" 11 "$(zd getsel "$SHEET" "$IDC_VID_RESOLUTION" --page 3)"
+  check "stored position" "-20" "$(zd gettext "$SHEET" "$IDC_VID_POS_Y" --page 3)"
+  zd click "$SHEET" "$IDC_VID_DEFAULT" --page 3
+  check_ok "Default: full screen" pg_is 3 checked "$IDC_VID_FULLSCREEN" 1
+  check "position 0" 0 "$(zd gettext "$SHEET" "$IDC_VID_POS_X" --page 3)"
+  check "position disabled" 0 "$(zd enabled "$SHEET" "$IDC_VID_POS_Y" --page 3)"
+  check "resolution kept" 11 "$(zd getsel "$SHEET" "$IDC_VID_RESOLUTION" --page 3)"
+  check "version check kept" 1 "$(zd checked "$SHEET" "$IDC_VID_VERSION" --page 3)"
+  check_ok "sound page" pg_show 4 "$IDC_SND_ON"
+  check "5 is off" 1 "$(zd checked "$SHEET" "$IDC_SND_OFF" --page 4)"
+  zd click "$SHEET" "$IDC_SND_DEFAULT" --page 4
+  check_ok "Default: on" pg_is 4 checked "$IDC_SND_ON" 1
+  check "off cleared" 0 "$(zd checked "$SHEET" "$IDC_SND_OFF" --page 4)"
   check_ok "OK closes the sheet" pg_close_with ok
   check "SYSTEM after the defaults" "[SYSTEM]
 Resolution=11
@@ -191,17 +190,17 @@ SoundMode=0"
   local before
   before=$(pg_sum "$INI")
   check_ok "sheet opens" pg_open "$1"
-  pg_show 2 2001
-  zd click "$SHEET" 1027 --page 2
-  check_ok "defaults shown" pg_is 2 gettext 2001 "おはようございます"
-  pg_show 3 1022
-  zd click "$SHEET" 1045 --page 3
-  check_ok "video defaults" pg_is 3 checked 1043 1
-  pg_show 4 1030
-  zd press "$SHEET" 1031 --page 4
-  check_ok "sound off" pg_is 4 checked 1031 1
-  pg_show 5 1024
-  pg_show 6 1017
+  pg_show 2 "$IDC_QMSG_F1"
+  zd click "$SHEET" "$IDC_QMSG_DEFAULT" --page 2
+  check_ok "defaults shown" pg_is 2 gettext "$IDC_QMSG_F1" "おはようございます"
+  pg_show 3 "$IDC_VID_RESOLUTION"
+  zd click "$SHEET" "$IDC_VID_DEFAULT" --page 3
+  check_ok "video defaults" pg_is 3 checked "$IDC_VID_FULLSCREEN" 1
+  pg_show 4 "$IDC_SND_ON"
+  zd press "$SHEET" "$IDC_SND_OFF" --page 4
+  check_ok "sound off" pg_is 4 checked "$IDC_SND_OFF" 1
+  pg_show 5 "$IDC_FLD_SETTINGS"
+  pg_show 6 "$IDC_ABOUT_UPDATE"
   check_ok "Cancel closes the sheet" pg_close_with cancel
   check "Zanto.ini unchanged" "$before" "$(pg_sum "$INI")"
 }
@@ -213,8 +212,8 @@ test_lc_cancel_writes_nothing() { pg_cancel_writes_nothing launcher; }
 # nothing of these pages.
 test_mp_folder_and_about_write_nothing() {
   check_ok "sheet opens" pg_open m_portal
-  pg_show 5 1024
-  pg_show 6 1017
+  pg_show 5 "$IDC_FLD_SETTINGS"
+  pg_show 6 "$IDC_ABOUT_UPDATE"
   check_ok "OK closes the sheet" pg_close_with ok
   check "no NETWORK" 0 "$(file_text "$INI" | grep -c '^\[NETWORK\]')"
   check "no SYSTEM" 0 "$(file_text "$INI" | grep -c '^\[SYSTEM\]')"
@@ -228,17 +227,17 @@ WINDOWTITLE=Zanto ランチャー ver1.05 (2009/02)"
 Matchup_LoginID=player1
 Matchup_Password=pass"
   check_ok "sheet opens" pg_open m_portal
-  check_ok "about page" pg_show 6 1017
-  check "Zanto.exe date" "Zanto.exe (2009/02/05)" "$(zd gettext "$SHEET" 1032 --page 6)"
-  check "Launcher.exe date" "Launcher.exe (2008/12/24)" "$(zd gettext "$SHEET" 1033 --page 6)"
-  check "Lobby.exe date" "Lobby.exe (2007/03/09)" "$(zd gettext "$SHEET" 1034 --page 6)"
-  check "installed version, cut at the space" "ver1.05" "$(zd gettext "$SHEET" 1067 --page 6)"
+  check_ok "about page" pg_show 6 "$IDC_ABOUT_UPDATE"
+  check "Zanto.exe date" "Zanto.exe (2009/02/05)" "$(zd gettext "$SHEET" "$IDC_ABOUT_ZANTO_DATE" --page 6)"
+  check "Launcher.exe date" "Launcher.exe (2008/12/24)" "$(zd gettext "$SHEET" "$IDC_ABOUT_LAUNCHER_DATE" --page 6)"
+  check "Lobby.exe date" "Lobby.exe (2007/03/09)" "$(zd gettext "$SHEET" "$IDC_ABOUT_LOBBY_DATE" --page 6)"
+  check "installed version, cut at the space" "ver1.05" "$(zd gettext "$SHEET" "$IDC_ABOUT_VERSION" --page 6)"
   shot pages_m_portal_about
-  zd click "$SHEET" 1017 --page 6
+  zd click "$SHEET" "$IDC_ABOUT_UPDATE" --page 6
   check_ok "updater started" wait_starts 1
   check "updater line" "Launcher.exe FromLobby player1 pass" "$(standin_cmdline 1)"
   check "updater folder" 'C:\Program Files\Korvel\Zanto' "$(standin_folder 1)"
-  check "sheet stays open" 1 "$(zd visible "$SHEET" 1017 --page 6)"
+  check "sheet stays open" 1 "$(zd visible "$SHEET" "$IDC_ABOUT_UPDATE" --page 6)"
   check_ok "Cancel closes the sheet" pg_close_with cancel
   pg_undate_standins
 }
@@ -246,9 +245,9 @@ Matchup_Password=pass"
 test_mp_about_without_launcher_ini() {
   rm -f "$GAME_DIR/Launcher.ini"
   check_ok "sheet opens" pg_open m_portal
-  check_ok "about page" pg_show 6 1017
-  check "failure text" "取得に失敗しました" "$(zd gettext "$SHEET" 1067 --page 6)"
-  check "dates still filled" 0 "$(zd gettext "$SHEET" 1032 --page 6 | grep -c -- '----')"
+  check_ok "about page" pg_show 6 "$IDC_ABOUT_UPDATE"
+  check "failure text" "取得に失敗しました" "$(zd gettext "$SHEET" "$IDC_ABOUT_VERSION" --page 6)"
+  check "dates still filled" 0 "$(zd gettext "$SHEET" "$IDC_ABOUT_ZANTO_DATE" --page 6 | grep -c -- '----')"
   check_ok "Cancel closes the sheet" pg_close_with cancel
 }
 
@@ -257,13 +256,13 @@ test_lc_about_dates_version_and_updater() {
   put_file "$GAME_DIR/Launcher.ini" "[LauncherDlg]
 WINDOWTITLE=Zanto Launcher Ver.1.05 (2009/02)"
   check_ok "sheet opens" pg_open launcher
-  check_ok "about page" pg_show 6 1017
-  check "Zanto.exe date" "Zanto.exe (2009/02/05)" "$(zd gettext "$SHEET" 1032 --page 6)"
-  check "Launcher.exe date" "Launcher.exe (2008/12/24)" "$(zd gettext "$SHEET" 1033 --page 6)"
-  check "Lobby.exe date" "Lobby.exe (2007/03/09)" "$(zd gettext "$SHEET" 1034 --page 6)"
-  check "installed version, the whole rest" "Ver.1.05 (2009/02)" "$(zd gettext "$SHEET" 1067 --page 6)"
+  check_ok "about page" pg_show 6 "$IDC_ABOUT_UPDATE"
+  check "Zanto.exe date" "Zanto.exe (2009/02/05)" "$(zd gettext "$SHEET" "$IDC_ABOUT_ZANTO_DATE" --page 6)"
+  check "Launcher.exe date" "Launcher.exe (2008/12/24)" "$(zd gettext "$SHEET" "$IDC_ABOUT_LAUNCHER_DATE" --page 6)"
+  check "Lobby.exe date" "Lobby.exe (2007/03/09)" "$(zd gettext "$SHEET" "$IDC_ABOUT_LOBBY_DATE" --page 6)"
+  check "installed version, the whole rest" "Ver.1.05 (2009/02)" "$(zd gettext "$SHEET" "$IDC_ABOUT_VERSION" --page 6)"
   shot pages_launcher_about
-  zd click "$SHEET" 1017 --page 6
+  zd click "$SHEET" "$IDC_ABOUT_UPDATE" --page 6
   check_ok "updater started" wait_starts 1
   check "the updater" "Updater.exe" "$(standin_lines | sed -n 1p | cut -f1)"
   check "with /result" 1 "$(standin_cmdline 1 | grep -c ' /result$')"

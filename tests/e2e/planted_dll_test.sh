@@ -24,9 +24,9 @@ planted_loads() { if [ -f "$PLANT_DIR/planted-dll.log" ]; then tr -d '\r' < "$PL
 # From the main window titled $1: the Controls page with a key assignment
 # (winmm), the name colour chooser (comdlg32), then back to the main window.
 sheet_with_planted_dlls() {  # title
-  zd click "$1" 1008
+  zd click "$1" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000
-  zd click "$SHEET" 1015 --page 0
+  zd click "$SHEET" "$IDC_CTL_P1_UP" --page 0
   check_ok "assignment dialog opens" zd wait "キーの割り当て" 10000
   zd click "キーの割り当て" 2
   zd page "$SHEET" 1
@@ -58,7 +58,7 @@ test_lc_loads_no_planted_dll() {
   start_planted launcher
   check_ok "main window" zd wait "$TITLE_LC" 30000
   sheet_with_planted_dlls "$TITLE_LC"
-  zd click "$TITLE_LC" 1005            # the lobby, through the shell
+  zd click "$TITLE_LC" "$IDC_MAIN_LOBBY"            # the lobby, through the shell
   check_ok "lobby started" wait_starts 1
   check "no planted DLL loaded" "" "$(planted_loads)"
 }

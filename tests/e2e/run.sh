@@ -3,6 +3,7 @@
 # turn, from a clean state), under the locale the script names. Prints the
 # locale of each run and "N passed, N failed".
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/loopback-only.sh"
 BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 source "$ROOT/scripts/wine-env.sh"

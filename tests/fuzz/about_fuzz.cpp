@@ -4,6 +4,8 @@
 // complete or the "no date" text; file paths are complete or refused.
 #include "options/about.h"
 
+#include "core/paths.h"
+
 #include "fuzz_util.h"
 
 namespace {

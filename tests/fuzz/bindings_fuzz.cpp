@@ -10,7 +10,7 @@ namespace {
 
 int StoredNumber(FuzzedDataProvider& fdp) {
   switch (fdp.ConsumeIntegralInRange(0, 3)) {
-    case 0: return KeyCodeTable[fdp.ConsumeIntegralInRange(0, KEY_COUNT - 1)];
+    case 0: return kKeyCodeTable[fdp.ConsumeIntegralInRange(0, KEY_COUNT - 1)];
     case 1: return fdp.ConsumeIntegralInRange(-2, 40);
     case 2: return fdp.ConsumeBool() ? -2147483647 - 1 : 2147483647;
     default: return fdp.ConsumeIntegral<int>();
@@ -49,7 +49,7 @@ void CheckLabels(FuzzedDataProvider& fdp) {
     FUZZ_CHECK(text == "failed");
   } else {
     int index = FindKeyIndex(got);
-    FUZZ_CHECK(text == (index < 0 ? "undef." : KeyNameTable[index]));
+    FUZZ_CHECK(text == (index < 0 ? "undef." : kKeyNameTable[index]));
     FUZZ_CHECK(text == KeyLabel(got));
   }
   // The assignment dialog's parameter carries the mode and a code it can select.

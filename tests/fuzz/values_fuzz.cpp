@@ -41,16 +41,13 @@ void CheckVideo(FuzzedDataProvider& fdp) {
   VideoSettings s;
   VideoFromStored(stored, &s);
   FUZZ_CHECK(s.resolution == -1 || (s.resolution >= 0 && s.resolution < RESOLUTION_COUNT));
-  FUZZ_CHECK(ResolutionIndexFromStored(stored[0]) == (stored[0] < (unsigned)RESOLUTION_COUNT ? (int)stored[0] : -1));
+  unsigned r = stored[VIDEO_RESOLUTION];
+  FUZZ_CHECK(ResolutionIndexFromStored(r) == (r < (unsigned)RESOLUTION_COUNT ? (int)r : -1));
   // Stored and read again: the same settings.
-  IniInt out[VIDEO_KEY_COUNT];
+  int out[VIDEO_KEY_COUNT];
   VideoToStore(&s, out);
   unsigned again[VIDEO_KEY_COUNT];
-  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) {
-    again[i] = 0;
-    for (int j = 0; j < VIDEO_KEY_COUNT; ++j)
-      if (strcmp(kVideoDefaults[i].key, out[j].key) == 0) again[i] = (unsigned)out[j].value;
-  }
+  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) again[i] = (unsigned)out[i];
   VideoSettings t;
   VideoFromStored(again, &t);
   FUZZ_CHECK(s.resolution == t.resolution && s.direct3d == t.direct3d && s.fullScreen == t.fullScreen &&

@@ -2,6 +2,8 @@
 // the date texts and the file paths.
 #include "options/about.h"
 
+#include "core/paths.h"
+
 #include <gtest/gtest.h>
 #include <string.h>
 

@@ -47,39 +47,39 @@ class BindingTable : public ::testing::Test {
 
 TEST(KeyTable, SeventyEntriesInListOrder) {
   EXPECT_EQ(KEY_COUNT, 70);
-  EXPECT_STREQ(KeyNameTable[0], "-");
-  EXPECT_EQ(KeyCodeTable[0], 0x0C);
-  EXPECT_STREQ(KeyNameTable[2], "\\");  // one backslash
-  EXPECT_EQ(KeyCodeTable[2], 0x7D);
-  EXPECT_STREQ(KeyNameTable[11], "B.Slash");
-  EXPECT_STREQ(KeyNameTable[33], "NUM ENTER");
-  EXPECT_EQ(KeyCodeTable[33], 0x9C);
-  EXPECT_STREQ(KeyNameTable[34], "A");
-  EXPECT_EQ(KeyCodeTable[34], 0x1E);
-  EXPECT_STREQ(KeyNameTable[69], "0");
-  EXPECT_EQ(KeyCodeTable[69], 0x0B);
+  EXPECT_STREQ(kKeyNameTable[0], "-");
+  EXPECT_EQ(kKeyCodeTable[0], 0x0C);
+  EXPECT_STREQ(kKeyNameTable[2], "\\");  // one backslash
+  EXPECT_EQ(kKeyCodeTable[2], 0x7D);
+  EXPECT_STREQ(kKeyNameTable[11], "B.Slash");
+  EXPECT_STREQ(kKeyNameTable[33], "NUM ENTER");
+  EXPECT_EQ(kKeyCodeTable[33], 0x9C);
+  EXPECT_STREQ(kKeyNameTable[34], "A");
+  EXPECT_EQ(kKeyCodeTable[34], 0x1E);
+  EXPECT_STREQ(kKeyNameTable[69], "0");
+  EXPECT_EQ(kKeyCodeTable[69], 0x0B);
 }
 
 TEST(KeyTable, JapaneseLayoutKeys) {
-  EXPECT_EQ(KeyCodeTable[1], 0x90);  // ^
-  EXPECT_EQ(KeyCodeTable[3], 0x91);  // @
-  EXPECT_EQ(KeyCodeTable[6], 0x92);  // :
-  EXPECT_STREQ(KeyNameTable[6], ":");
+  EXPECT_EQ(kKeyCodeTable[1], 0x90);  // ^
+  EXPECT_EQ(kKeyCodeTable[3], 0x91);  // @
+  EXPECT_EQ(kKeyCodeTable[6], 0x92);  // :
+  EXPECT_STREQ(kKeyNameTable[6], ":");
 }
 
 TEST(KeyTable, NoCodeOrNameTwice) {
-  std::set<int> codes(KeyCodeTable, KeyCodeTable + KEY_COUNT);
-  std::set<std::string> names(KeyNameTable, KeyNameTable + KEY_COUNT);
+  std::set<int> codes(kKeyCodeTable, kKeyCodeTable + KEY_COUNT);
+  std::set<std::string> names(kKeyNameTable, kKeyNameTable + KEY_COUNT);
   EXPECT_EQ(codes.size(), 70u);
   EXPECT_EQ(names.size(), 70u);
 }
 
 TEST(ActionNames, DuplicateMessageNames) {
   const char* expected[] = {"UP", "DOWN", "LEFT", "RIGHT", "PAUSE", "Rot. L", "Rot. R"};
-  for (int i = 0; i < ACTION_COUNT; ++i) EXPECT_STREQ(ActionNames[i], expected[i]);
-  EXPECT_STREQ(PadActionNames[0], "PAUSE");
-  EXPECT_STREQ(PadActionNames[1], "Rot. L");
-  EXPECT_STREQ(PadActionNames[2], "Rot. R");
+  for (int i = 0; i < ACTION_COUNT; ++i) EXPECT_STREQ(kActionNames[i], expected[i]);
+  EXPECT_STREQ(kPadActionNames[0], "PAUSE");
+  EXPECT_STREQ(kPadActionNames[1], "Rot. L");
+  EXPECT_STREQ(kPadActionNames[2], "Rot. R");
 }
 
 // ---- slots ---------------------------------------------------------------------
@@ -180,10 +180,10 @@ TEST(StoredKeys, NamesAndOrder) {
       "PLAYER2 KEYBOARD LEFT",  "PLAYER2 KEYBOARD RIGHT", "PLAYER2 KEYBOARD FIRE1", "PLAYER2 KEYBOARD FIRE2",
       "PLAYER2 KEYBOARD FIRE3", "PLAYER2 PAD FIRE1",      "PLAYER2 PAD FIRE2",      "PLAYER2 PAD FIRE3",
   };
-  for (int i = 0; i < BINDING_KEY_COUNT; ++i) EXPECT_STREQ(kBindingKeys[i].name, expected[i]) << i;
+  for (int i = 0; i < BINDING_KEY_COUNT; ++i) EXPECT_STREQ(kBindingKeys[i].setting.key, expected[i]) << i;
   EXPECT_STREQ(kPeripheralSection, "PERIPHERAL");
-  EXPECT_STREQ(kPlayer1DeviceKey, "PLAYER1 DEVICE");
-  EXPECT_STREQ(kPlayer2DeviceKey, "PLAYER2 DEVICE");
+  EXPECT_STREQ(kDeviceKeys[0].key, "PLAYER1 DEVICE");
+  EXPECT_STREQ(kDeviceKeys[1].key, "PLAYER2 DEVICE");
 }
 
 TEST(StoredKeys, EachKeyHasItsOwnSlot) {

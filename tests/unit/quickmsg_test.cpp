@@ -33,15 +33,15 @@ TEST(DefaultQuickMessages, GreetingsInFunctionKeyOrder) {
       "おはようございます", "こんにちは", "こんばんは", "はじめまして",
       "よろしくお願いします", "いっきま～す", "ありゃりゃ", "やった～",
   };
-  for (int i = 0; i < QUICK_MESSAGE_COUNT; ++i) EXPECT_STREQ(DefaultQuickMessages[i], expected[i]) << i;
+  for (int i = 0; i < QUICK_MESSAGE_COUNT; ++i) EXPECT_STREQ(kDefaultQuickMessages[i], expected[i]) << i;
 }
 
 TEST(DefaultQuickMessages, AreCodePage932AndFitTheField) {
   // "やった～": four double-byte characters, the wave dash being 0x81 0x60.
-  EXPECT_EQ(strlen(DefaultQuickMessages[7]), 8u);
-  EXPECT_EQ((unsigned char)DefaultQuickMessages[7][6], 0x81);
-  EXPECT_EQ((unsigned char)DefaultQuickMessages[7][7], 0x60);
-  for (int i = 0; i < QUICK_MESSAGE_COUNT; ++i) EXPECT_LT(strlen(DefaultQuickMessages[i]), 256u);
+  EXPECT_EQ(strlen(kDefaultQuickMessages[7]), 8u);
+  EXPECT_EQ((unsigned char)kDefaultQuickMessages[7][6], 0x81);
+  EXPECT_EQ((unsigned char)kDefaultQuickMessages[7][7], 0x60);
+  for (int i = 0; i < QUICK_MESSAGE_COUNT; ++i) EXPECT_LT(strlen(kDefaultQuickMessages[i]), 256u);
 }
 
 }  // namespace

@@ -82,13 +82,13 @@ TEST(ParsePosition, BeyondThirtyTwoBitsIsZeroNotWrapped) {
 }
 
 unsigned* Stored(unsigned (&v)[VIDEO_KEY_COUNT]) {
-  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) v[i] = (unsigned)kVideoDefaults[i].value;
+  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) v[i] = (unsigned)kVideoKeys[i].number;
   return v;
 }
 
 int Index(const char* key) {
   for (int i = 0; i < VIDEO_KEY_COUNT; ++i)
-    if (strcmp(kVideoDefaults[i].key, key) == 0) return i;
+    if (strcmp(kVideoKeys[i].key, key) == 0) return i;
   ADD_FAILURE() << key;
   return 0;
 }
@@ -152,23 +152,23 @@ TEST(ApplyVideoDefaults, TurnsOnFullScreenKeepsResolutionAndChecks) {
 
 TEST(VideoToStore, WriteOrderAndValues) {
   VideoSettings s = {-1, false, true, true, false, false, true, -40, 0};
-  IniInt out[VIDEO_KEY_COUNT];
+  int out[VIDEO_KEY_COUNT];
   VideoToStore(&s, out);
   const char* keys[VIDEO_KEY_COUNT] = {"Resolution", "ScreenMode", "FilterMode", "DrawMode", "DrawBG",
                                        "DispVersion", "DispFPS", "WindowPosX", "WindowPosY"};
   const int values[VIDEO_KEY_COUNT] = {-1, 1, 0, 0, 1, 0, 1, -40, 0};
   for (int i = 0; i < VIDEO_KEY_COUNT; ++i) {
-    EXPECT_STREQ(out[i].key, keys[i]) << i;
-    EXPECT_EQ(out[i].value, values[i]) << keys[i];
+    EXPECT_STREQ(kVideoKeys[kVideoWriteOrder[i]].key, keys[i]) << i;
+    EXPECT_EQ(out[kVideoWriteOrder[i]], values[i]) << keys[i];
   }
 }
 
 TEST(VideoToStore, ReadBackGivesTheSameSettings) {
   VideoSettings s = {3, true, true, false, true, true, false, 1024, -768};
-  IniInt out[VIDEO_KEY_COUNT];
+  int out[VIDEO_KEY_COUNT];
   VideoToStore(&s, out);
   unsigned v[VIDEO_KEY_COUNT];
-  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) v[Index(out[i].key)] = (unsigned)out[i].value;
+  for (int i = 0; i < VIDEO_KEY_COUNT; ++i) v[i] = (unsigned)out[i];
   VideoSettings back;
   VideoFromStored(v, &back);
   EXPECT_EQ(back.resolution, s.resolution);

@@ -2,6 +2,7 @@
 // the programs, and a timer hands it to a test action once it is up.
 #pragma once
 #include "itest.h"
+#include "dialog_template.h"
 
 #include "core/settings.h"
 #include "net/connect.h"
@@ -32,13 +33,17 @@ static inline void CALLBACK ConnectTimer(HWND, UINT, UINT_PTR, DWORD) {
   g_connectAction(dlg);
 }
 
+// What the dialog leaves at OK, kept across runs as the main window's buffer would be.
+static char g_connectAddress[CONNECT_ADDRESS_SIZE];
+
 // Shows the dialog over owner, runs action inside it; returns the dialog's result.
 static inline INT_PTR RunConnectDialog(HWND owner, ConnectAction action) {
   g_connectAction = action;
   g_connectTicks = 0;
   g_connectTimer = SetTimer(nullptr, 0, 20, ConnectTimer);
   INT_PTR result =
-      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONNECT), owner, ConnectDlgProc, 0);
+      DialogBoxParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_CONNECT), owner, ConnectDlgProc,
+                      (LPARAM)g_connectAddress);
   KillTimer(nullptr, g_connectTimer);
   return result;
 }
@@ -91,74 +96,10 @@ static inline BOOL CALLBACK CollectStatic(HWND child, LPARAM lp) {
   return TRUE;
 }
 
-// ---- dialog 102 as the resource declares it (DLGTEMPLATEEX) ----------------
-static inline const WORD* SkipSzOrOrd(const WORD* p) {
-  if (*p == 0) return p + 1;
-  if (*p == 0xFFFF) return p + 2;
-  while (*p != 0) ++p;
-  return p + 1;
-}
-static inline const WORD* AlignDword(const WORD* p) { return (const WORD*)(((ULONG_PTR)p + 3) & ~(ULONG_PTR)3); }
-
-struct ConnectTemplate {
-  DWORD style;
-  short x, y, cx, cy;
-  WORD pointSize;
-  char typeface[64];
-};
-
-static inline const BYTE* LoadConnectTemplate() {
-  HRSRC r = FindResourceA(nullptr, MAKEINTRESOURCEA(IDD_CONNECT), (LPCSTR)RT_DIALOG);
-  return r == nullptr ? nullptr : (const BYTE*)LockResource(LoadResource(nullptr, r));
-}
-
-static inline bool ReadConnectTemplate(ConnectTemplate* t, const WORD** items, int* count) {
-  const BYTE* b = LoadConnectTemplate();
-  if (b == nullptr || ((const WORD*)b)[1] != 0xFFFF) return false;
-  t->style = *(const DWORD*)(b + 12);
-  *count = *(const WORD*)(b + 16);
-  const short* xy = (const short*)(b + 18);
-  t->x = xy[0];
-  t->y = xy[1];
-  t->cx = xy[2];
-  t->cy = xy[3];
-  const WORD* p = (const WORD*)(b + 26);
-  p = SkipSzOrOrd(p);  // menu
-  p = SkipSzOrOrd(p);  // class
-  p = SkipSzOrOrd(p);  // title
-  t->pointSize = p[0];
-  p += 3;              // point size, weight, italic and charset
-  WideCharToMultiByte(932, 0, (LPCWSTR)p, -1, t->typeface, sizeof t->typeface, nullptr, nullptr);
-  *items = AlignDword(SkipSzOrOrd(p));
-  return true;
-}
-
-// The style of the template's item id (0 when there is none).
-static inline DWORD TemplateItemStyle(int id) {
-  ConnectTemplate t;
-  const WORD* p;
-  int count;
-  if (!ReadConnectTemplate(&t, &p, &count)) return 0;
-  for (int i = 0; i < count; ++i) {
-    p = AlignDword(p);
-    const DWORD* d = (const DWORD*)p;
-    DWORD style = d[2];
-    DWORD itemId = *(const DWORD*)((const BYTE*)p + 20);
-    if ((int)itemId == id) return style;
-    p = (const WORD*)((const BYTE*)p + 24);
-    p = SkipSzOrOrd(p);  // class
-    p = SkipSzOrOrd(p);  // title
-    WORD extra = *p++;
-    p = (const WORD*)((const BYTE*)p + extra);
-  }
-  return 0;
-}
-
+// ---- dialog 102 as the resource declares it ----------------------------------
 static inline void CheckConnectTemplate() {
-  ConnectTemplate t;
-  const WORD* items;
-  int count;
-  CHECK(ReadConnectTemplate(&t, &items, &count));
+  DialogTemplate t;
+  CHECK(LoadDialogTemplate(IDD_CONNECT, &t));
   CHECK_EQ(t.x, 0);
   CHECK_EQ(t.y, 0);
   CHECK_EQ(t.cx, 186);
@@ -168,13 +109,13 @@ static inline void CheckConnectTemplate() {
   CHECK((t.style & DS_CENTER) == 0);
   CHECK((t.style & DS_MODALFRAME) != 0);
   CHECK((t.style & WS_SYSMENU) != 0);
-  CHECK_EQ(count, 6);
-  DWORD combo = TemplateItemStyle(IDC_CONNECT_ADDRESS);
+  CHECK_EQ(t.count, 6);
+  DWORD combo = TemplateItemStyle(IDD_CONNECT, IDC_CONNECT_ADDRESS);
   CHECK_EQ(combo & 3, CBS_DROPDOWN);
   CHECK((combo & (CBS_AUTOHSCROLL | CBS_SORT)) == 0);
   CHECK((combo & WS_VSCROLL) != 0);
-  CHECK_EQ(TemplateItemStyle(IDOK) & 0x0F, BS_DEFPUSHBUTTON);
-  CHECK_EQ(TemplateItemStyle(IDCANCEL) & 0x0F, BS_PUSHBUTTON);
+  CHECK_EQ(TemplateItemStyle(IDD_CONNECT, IDOK) & 0x0F, BS_DEFPUSHBUTTON);
+  CHECK_EQ(TemplateItemStyle(IDD_CONNECT, IDCANCEL) & 0x0F, BS_PUSHBUTTON);
 }
 
 // Geometry and style that both programs share.
@@ -201,7 +142,7 @@ static inline void CheckDialogFrame(HWND dlg, HWND owner) {
   CHECK((cstyle & CBS_SORT) == 0);
   // The combo box passes its scroll bar on to its list, which shows it only
   // when needed: the template is what says the list may scroll.
-  CHECK((TemplateItemStyle(IDC_CONNECT_ADDRESS) & WS_VSCROLL) != 0);
+  CHECK((TemplateItemStyle(IDD_CONNECT, IDC_CONNECT_ADDRESS) & WS_VSCROLL) != 0);
   char text[64] = "x";
   GetDlgItemTextA(dlg, IDC_CONNECT_ADDRESS, text, sizeof text);
   CHECK_STR(text, "");

@@ -15,8 +15,10 @@ struct TemplateItem {
 
 struct DialogTemplate {
   DWORD style;
-  short cx, cy;
+  short x, y, cx, cy;
   char caption[128];
+  WORD pointSize;  // with DS_SETFONT
+  char typeface[64];
   int count;
   TemplateItem items[64];
 };
@@ -58,6 +60,8 @@ static inline bool LoadDialogTemplate(int id, DialogTemplate* t) {
   WORD count = *(const WORD*)p;
   p += 2;
   const short* geometry = (const short*)p;
+  t->x = geometry[0];
+  t->y = geometry[1];
   t->cx = geometry[2];
   t->cy = geometry[3];
   p += 8;
@@ -66,8 +70,9 @@ static inline bool LoadDialogTemplate(int id, DialogTemplate* t) {
   text = TemplateSkipText(text, nullptr, 0, nullptr);                             // class
   text = TemplateSkipText(text, t->caption, sizeof t->caption, nullptr);          // caption
   if (t->style & DS_SETFONT) {
+    t->pointSize = text[0];
     text += 3;  // point size, weight, italic and character set
-    text = TemplateSkipText(text, nullptr, 0, nullptr);
+    text = TemplateSkipText(text, t->typeface, sizeof t->typeface, nullptr);
   }
   p = (const BYTE*)text;
   for (int i = 0; i < count && i < 64; ++i) {
@@ -96,4 +101,12 @@ static inline const TemplateItem* FindTemplateItem(const DialogTemplate* t, int 
     if (t->items[i].id == id) return &t->items[i];
   }
   return nullptr;
+}
+
+// The style of item id in template templateId as written (0 when there is none).
+static inline DWORD TemplateItemStyle(int templateId, int id) {
+  DialogTemplate t;
+  if (!LoadDialogTemplate(templateId, &t)) return 0;
+  const TemplateItem* item = FindTemplateItem(&t, id);
+  return item == nullptr ? 0 : item->style;
 }

@@ -3,8 +3,16 @@
 // "N passed, N failed" and exits non-zero on any failure.
 #pragma once
 #include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
 #include <stdio.h>
 #include <string.h>
+
+#include <string>
+
+#include "core/edition.h"
+#include "core/settings.h"
+#include "options/sheet.h"
 
 static int g_itestPassed, g_itestFailed;
 
@@ -54,6 +62,113 @@ int main() {
   printf("%d passed, %d failed\n", g_itestPassed, g_itestFailed);
   fflush(stdout);
   return g_itestFailed == 0 ? 0 : 1;
+}
+
+// Like CHECK_STR, for std::string results (kept alive for the comparison).
+#define CHECK_TEXT(a, b)                                                             \
+  do {                                                                               \
+    std::string ta_ = (a), tb_ = (b);                                                \
+    ItestCheck(ta_ == tb_, #a " == " #b, __FILE__, __LINE__);                        \
+    if (ta_ != tb_) {                                                                \
+      ItestPrintText("got", ta_.c_str());                                            \
+      ItestPrintText("expected", tb_.c_str());                                       \
+    }                                                                                \
+  } while (0)
+
+// ---- a page of the options sheet, hosted alone -----------------------------------
+// Each page dialog is created from the program's own template under a host
+// window, with the sheet's page procedure, and receives the notifications the
+// sheet would send.
+
+template <int Index>
+static INT_PTR CALLBACK TestPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
+  return OptionsPageProc(w, m, wp, lp, Index);
+}
+
+// A page as the template alone makes it, without the load handler.
+static inline INT_PTR CALLBACK BarePageProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
+
+static HWND g_pageHost;
+
+static inline HWND Host() {
+  if (g_pageHost == nullptr) {
+    g_pageHost = CreateWindowExA(0, "STATIC", "pages test", WS_POPUP | WS_VISIBLE, 10, 10, 600, 450,
+                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
+  }
+  return g_pageHost;
+}
+
+static inline HWND OpenPageWith(int templateId, DLGPROC proc) {
+  HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), Host(), proc, 0);
+  CHECK(page != nullptr);
+  if (page != nullptr) {
+    EnableWindow(page, TRUE);  // the sheet enables its pages
+    ShowWindow(page, SW_SHOW);
+  }
+  return page;
+}
+
+template <int Index>
+static inline HWND OpenPage(int templateId) {
+  return OpenPageWith(templateId, TestPageProc<Index>);
+}
+
+// PSN_APPLY as the sheet sends it on OK; returns the page's answer (0 accepts).
+static inline LONG_PTR ApplyPage(HWND page) {
+  PSHNOTIFY n;
+  memset(&n, 0, sizeof n);
+  n.hdr.hwndFrom = GetParent(page);
+  n.hdr.idFrom = 0;
+  n.hdr.code = (UINT)PSN_APPLY;
+  SetWindowLongPtrA(page, DWLP_MSGRESULT, 12345);
+  // A dialog answers a notification with its message result.
+  LRESULT answer = SendMessageA(page, WM_NOTIFY, 0, (LPARAM)&n);
+  CHECK_EQ(answer, GetWindowLongPtrA(page, DWLP_MSGRESULT));
+  return GetWindowLongPtrA(page, DWLP_MSGRESULT);
+}
+
+// ---- controls -----------------------------------------------------------------------
+
+// A push of the button as the player makes it (automatic radios switch).
+static inline void Click(HWND page, int id) { SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
+
+// A control's command as the control itself sends it.
+static inline void SendCommand(HWND page, int id, int code) {
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)GetDlgItem(page, id));
+}
+
+static inline std::string ItemText(HWND page, int id) {
+  char buf[2048] = "";
+  GetDlgItemTextA(page, id, buf, sizeof buf);
+  return buf;
+}
+
+static inline void SetText(HWND page, int id, const char* text) { SetDlgItemTextA(page, id, text); }
+
+static inline bool Checked(HWND page, int id) {
+  return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
+}
+static inline void SetCheck(HWND page, int id, bool on) {
+  SendDlgItemMessageA(page, id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
+}
+static inline bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
+static inline bool Visible(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
+static inline int ListSel(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0); }
+static inline int ListCount(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0); }
+// The list choice of a player: select, then the list's notification.
+static inline void ChooseListItem(HWND page, int id, int index) {
+  SendDlgItemMessageA(page, id, CB_SETCURSEL, (WPARAM)index, 0);
+  SendCommand(page, id, CBN_SELCHANGE);
+}
+static inline std::string ListItem(HWND page, int id, int index) {
+  char buf[256] = "";
+  if (SendDlgItemMessageA(page, id, CB_GETLBTEXTLEN, (WPARAM)index, 0) < 200)
+    SendDlgItemMessageA(page, id, CB_GETLBTEXT, (WPARAM)index, (LPARAM)buf);
+  return buf;
+}
+static inline DWORD Style(HWND page, int id) { return (DWORD)GetWindowLongPtrA(GetDlgItem(page, id), GWL_STYLE); }
+static inline DWORD ExStyle(HWND page, int id) {
+  return (DWORD)GetWindowLongPtrA(GetDlgItem(page, id), GWL_EXSTYLE);
 }
 
 // ---- fixtures ---------------------------------------------------------------
@@ -156,4 +271,21 @@ static inline void PumpMessages(DWORD ms) {
     }
     Sleep(10);
   }
+}
+
+// Replaces Zanto.ini with text as it is (nullptr: no file at all).
+static inline void PutGameIni(const char* text) {
+  char path[MAX_PATH];
+  GetGameIniPath(path);
+  DeleteFileA(path);
+  if (text == nullptr) return;
+  char folder[MAX_PATH];
+  lstrcpynA(folder, GetSettingsDir(), MAX_PATH);
+  for (char* p = folder + 3; *p != 0; ++p) {  // the game may never have run: no folder yet
+    if (*p != '\\') continue;
+    *p = 0;
+    CreateDirectoryA(folder, nullptr);
+    *p = '\\';
+  }
+  WriteWholeFile(path, text);
 }

@@ -69,7 +69,7 @@ static void ControllerErrorHasLaunchersCaption() {
   CHECK_EQ(g_messageCount, 1);
   CHECK_STR(g_messages[0].text,
             "ゲームコントローラの検出時にエラーが発生しました。接続およびドライバを確認してください。");
-  CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー Ver.1.4");
+  CHECK_STR(g_messages[0].caption, kTitle);
   CHECK_EQ(g_messages[0].flags, MB_ICONHAND);
   CHECK(g_messages[0].owner == g_dialog);
   g_messageHook = nullptr;

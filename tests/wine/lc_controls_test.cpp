@@ -30,14 +30,33 @@ static bool Apply(HWND page) {
 static void EnglishTemplate() {
   DialogTemplate t;
   const ControlText texts[] = {
-      {1009, "Keyboard"}, {1010, "Game Pad"}, {1011, "Disable"}, {1012, "Keyboard"}, {1013, "Game Pad"},
-      {1014, "Disable"}, {1052, "Up"}, {1053, "Down"}, {1054, "Left"}, {1055, "Right"}, {1058, "Pause"},
-      {1056, "Rotate Left"}, {1057, "Rotate Right"}, {1059, "Up"}, {1065, "Down"}, {1064, "Left"},
-      {1063, "Right"}, {1060, "Pause"}, {1062, "Rotate Left"}, {1061, "Rotate Right"}, {1029, "Default"},
-      {1016, "Def."}, {1026, "O"}, {1027, "Def."},
+      {IDC_CTL_P1_KEYBOARD, "Keyboard"},
+      {IDC_CTL_P1_PAD, "Game Pad"},
+      {IDC_CTL_P1_DISABLE, "Disable"},
+      {IDC_CTL_P2_KEYBOARD, "Keyboard"},
+      {IDC_CTL_P2_PAD, "Game Pad"},
+      {IDC_CTL_P2_DISABLE, "Disable"},
+      {IDC_CTL_P1_UP_CAPTION, "Up"},
+      {IDC_CTL_P1_DOWN_CAPTION, "Down"},
+      {IDC_CTL_P1_LEFT_CAPTION, "Left"},
+      {IDC_CTL_P1_RIGHT_CAPTION, "Right"},
+      {IDC_CTL_P1_PAUSE_CAPTION, "Pause"},
+      {IDC_CTL_P1_ROTL_CAPTION, "Rotate Left"},
+      {IDC_CTL_P1_ROTR_CAPTION, "Rotate Right"},
+      {IDC_CTL_P2_UP_CAPTION, "Up"},
+      {IDC_CTL_P2_DOWN_CAPTION, "Down"},
+      {IDC_CTL_P2_LEFT_CAPTION, "Left"},
+      {IDC_CTL_P2_RIGHT_CAPTION, "Right"},
+      {IDC_CTL_P2_PAUSE_CAPTION, "Pause"},
+      {IDC_CTL_P2_ROTL_CAPTION, "Rotate Left"},
+      {IDC_CTL_P2_ROTR_CAPTION, "Rotate Right"},
+      {IDC_CTL_DEFAULT, "Default"},
+      {IDC_CTL_P2_UP, "Def."},
+      {IDC_CTL_P2_PAUSE, "O"},
+      {IDC_CTL_P2_ROTR, "Def."},
   };
   CheckControlsTemplate(&t, "Controls", texts, sizeof texts / sizeof texts[0]);
-  const TemplateItem* disable = FindTemplateItem(&t, 1011);
+  const TemplateItem* disable = FindTemplateItem(&t, IDC_CTL_P1_DISABLE);
   CHECK(disable != nullptr && (disable->style & WS_DISABLED) != 0);
 }
 
@@ -50,10 +69,10 @@ static void LoadRefuseAndWrite() {
   HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PAGE_CONTROLS), host, PageProc, 0);
   CheckBindingColumns(page);  // both players on the keyboard: every button enabled
   char text[64];
-  GetDlgItemTextA(page, 1023, text, sizeof text);
+  GetDlgItemTextA(page, IDC_CTL_P2_RIGHT, text, sizeof text);
   CHECK_STR(text, "U");
-  CHECK(!IsWindowEnabled(GetDlgItem(page, 1010)));
-  CHECK(!IsWindowEnabled(GetDlgItem(page, 1013)));
+  CHECK(!IsWindowEnabled(GetDlgItem(page, IDC_CTL_P1_PAD)));
+  CHECK(!IsWindowEnabled(GetDlgItem(page, IDC_CTL_P2_PAD)));
 
   char before[2048], after[2048];
   ReadWholeFile(ini, before, sizeof before);
@@ -62,14 +81,14 @@ static void LoadRefuseAndWrite() {
   CHECK(!Apply(page));
   CHECK_EQ(g_messageCount, 1);
   CHECK_STR(g_messages[0].text, "以下のキー設定が重複しています。\n\nP2 RIGHT - P2 UP (U)\n");
-  CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー Ver.1.4");
+  CHECK_STR(g_messages[0].caption, kTitle);
   CHECK_EQ(g_messages[0].flags, MB_ICONEXCLAMATION);
   CHECK(g_messages[0].owner == page);
   g_messageHook = nullptr;
   ReadWholeFile(ini, after, sizeof after);
   CHECK_STR(after, before);
 
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(1029, BN_CLICKED), 0);  // Default
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CTL_DEFAULT, BN_CLICKED), 0);  // Default
   CHECK(Apply(page));
   CHECK_EQ((int)GetGameIniInt("PERIPHERAL", "PLAYER2 KEYBOARD RIGHT", 0), 0x25);
   CHECK_EQ((int)GetGameIniInt("PERIPHERAL", "PLAYER1 KEYBOARD FIRE3", 0), 0x2D);

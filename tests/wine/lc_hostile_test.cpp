@@ -4,7 +4,8 @@
 // any type or length gives one failure message per start through the shell.
 #include "sheet_fixture.h"
 
-#include "core/start.h"
+#include "apps/shared/start.h"
+#include "core/edition.h"
 #include "core/ui.h"
 #include "hostile_fixture.h"
 

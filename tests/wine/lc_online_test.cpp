@@ -110,7 +110,7 @@ static void ColourChooser() {
         SendCommand(page, IDC_ONL_COLOR, BN_CLICKED);
         CHECK_EQ(g_messageCount, 1);
         CHECK_STR(g_messages[0].text, "色選択ダイアログボックスの作成にエラーが発生しました。");
-        CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー Ver.1.4");
+        CHECK_STR(g_messages[0].caption, kTitle);
         CHECK_EQ(g_messages[0].flags, MB_ICONERROR);
         g_chooseColor = FakeChooseBlue;
         g_commDlgExtendedError = FakeNoError;

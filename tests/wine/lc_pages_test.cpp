@@ -4,7 +4,7 @@
 // updater started through the shell.
 #include "pages_fixture.h"
 
-#include "core/start.h"
+#include "apps/shared/start.h"
 #include "core/ui.h"
 
 static const PageTemplateTexts kTexts = {

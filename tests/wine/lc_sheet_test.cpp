@@ -58,7 +58,7 @@ static void RefusalAndCancel() {
         CHECK(IsWindowVisible(sheet));
         CHECK_TEXT(g_calls, "L0L1A0");
         CHECK_EQ(g_messageCount, 1);
-        CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー Ver.1.4");
+        CHECK_STR(g_messages[0].caption, kTitle);
       }),
       PressCancel(),
   });

@@ -105,7 +105,7 @@ static void KeyboardModeOffersTheKeyTable() {
   FillMissingKeyDefaults(&g_keyBindings);
   CHECK_EQ(RunAssign(0, 0, false, ReadItems), 0);
   CHECK_EQ(g_seenCount, 70);
-  for (int i = 0; i < KEY_COUNT; ++i) CHECK_STR(g_items[i], KeyNameTable[i]);
+  for (int i = 0; i < KEY_COUNT; ++i) CHECK_STR(g_items[i], kKeyNameTable[i]);
   CHECK_STR(g_items[2], "\\");
   CHECK_STR(g_items[33], "NUM ENTER");
   CHECK_STR(g_seenText, kKeyText);
@@ -217,7 +217,7 @@ static void PadModeReportsAControllerError() {
   CHECK_EQ(GetBinding(1, 4, true), 8);
   CHECK_EQ(g_messageCount, 1);
   CHECK_STR(g_messages[0].text, kPadError);
-  CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー 2.08");
+  CHECK_STR(g_messages[0].caption, kTitle);
   CHECK_EQ(g_messages[0].flags, MB_ICONHAND);
   CHECK(g_messages[0].owner == g_dialog);
   CHECK_EQ(g_joyCalls[1], 1);  // the timer stopped at the error

@@ -7,6 +7,7 @@
 
 #include <prsht.h>
 
+#include "core/edition.h"
 #include "core/settings.h"
 #include "core/ui.h"
 #include "options/bindings.h"
@@ -15,10 +16,10 @@
 #include "options/sheet.h"
 #include "res/resource.h"
 
-static const int kButtons[2][7] = {{1015, 1018, 1022, 1017, 1020, 1019, 1021},
-                                   {1016, 1024, 1028, 1023, 1026, 1025, 1027}};
-static const int kCaptions[2][7] = {{1052, 1053, 1054, 1055, 1058, 1056, 1057},
-                                    {1059, 1065, 1064, 1063, 1060, 1062, 1061}};
+static const int kButtons[2][7] = {{IDC_CTL_P1_UP, IDC_CTL_P1_DOWN, IDC_CTL_P1_LEFT, IDC_CTL_P1_RIGHT, IDC_CTL_P1_PAUSE, IDC_CTL_P1_ROTL, IDC_CTL_P1_ROTR},
+                                   {IDC_CTL_P2_UP, IDC_CTL_P2_DOWN, IDC_CTL_P2_LEFT, IDC_CTL_P2_RIGHT, IDC_CTL_P2_PAUSE, IDC_CTL_P2_ROTL, IDC_CTL_P2_ROTR}};
+static const int kCaptions[2][7] = {{IDC_CTL_P1_UP_CAPTION, IDC_CTL_P1_DOWN_CAPTION, IDC_CTL_P1_LEFT_CAPTION, IDC_CTL_P1_RIGHT_CAPTION, IDC_CTL_P1_PAUSE_CAPTION, IDC_CTL_P1_ROTL_CAPTION, IDC_CTL_P1_ROTR_CAPTION},
+                                    {IDC_CTL_P2_UP_CAPTION, IDC_CTL_P2_DOWN_CAPTION, IDC_CTL_P2_LEFT_CAPTION, IDC_CTL_P2_RIGHT_CAPTION, IDC_CTL_P2_PAUSE_CAPTION, IDC_CTL_P2_ROTL_CAPTION, IDC_CTL_P2_ROTR_CAPTION}};
 
 // ---- stand-in controllers --------------------------------------------------------
 
@@ -35,18 +36,14 @@ static MMRESULT WINAPI StandInJoyGetPosEx(UINT id, LPJOYINFOEX info) {
 
 // ---- the page and the settings file ------------------------------------------------
 
-static HWND g_host;
 static char g_ini[MAX_PATH];
-
-static INT_PTR CALLBACK PageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  return OptionsPageProc(w, m, wp, lp, PAGE_CONTROLS);
-}
 
 static HWND OpenPage(bool first, bool second) {
   g_present[0] = first;
   g_present[1] = second;
   g_buttons[0] = g_buttons[1] = 0;
-  return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PAGE_CONTROLS), g_host, PageProc, 0);
+  return CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(IDD_PAGE_CONTROLS), Host(),
+                            TestPageProc<PAGE_CONTROLS>, 0);
 }
 
 // The settings file as the game left it (UTF-8 source lines, CRLF).
@@ -59,29 +56,11 @@ static void PutIni(const char* lines) {
 static int Stored(const char* key) { return (int)GetGameIniInt("PERIPHERAL", key, -12345); }
 
 // PSN_APPLY as the sheet sends it; true when the page accepted.
-static bool Apply(HWND page) {
-  NMHDR h;
-  h.hwndFrom = g_host;
-  h.idFrom = 0;
-  h.code = PSN_APPLY;
-  // A dialog answers WM_NOTIFY with its DWLP_MSGRESULT.
-  LRESULT result = SendMessageA(page, WM_NOTIFY, 0, (LPARAM)&h);
-  CHECK_EQ(result, GetWindowLongPtrA(page, DWLP_MSGRESULT));
-  return result == PSNRET_NOERROR;
-}
-
-static const char* Text(HWND page, int id) {
-  static char buf[64];
-  GetDlgItemTextA(page, id, buf, sizeof buf);
-  return buf;
-}
-static bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != 0; }
-static bool Checked(HWND page, int id) { return IsDlgButtonChecked(page, id) == BST_CHECKED; }
-static void Click(HWND page, int id) { SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
+static bool Apply(HWND page) { return ApplyPage(page) == PSNRET_NOERROR; }
 
 static void CheckTexts(HWND page, int player, const char* const texts[7]) {
   for (int a = 0; a < 7; ++a) {
-    CHECK_STR(Text(page, kButtons[player][a]), texts[a]);
+    CHECK_TEXT(ItemText(page, kButtons[player][a]), texts[a]);
   }
 }
 
@@ -103,25 +82,25 @@ static const char* const kPadDefaults[7] = {"***", "***", "***", "***", "KEY 8",
 static void TemplateControlsAndLayout() {
   DialogTemplate t;
   const ControlText texts[] = {
-      {1009, "キーボード"}, {1010, "ゲームコントローラ"}, {1011, "無効"}, {1012, "キーボード"},
-      {1013, "ゲームコントローラ"}, {1014, "無効"}, {1052, "上"}, {1053, "下"}, {1054, "左"}, {1055, "右"},
-      {1058, "ポーズ"}, {1056, "左回"}, {1057, "右回"}, {1059, "上"}, {1065, "下"}, {1064, "左"},
-      {1063, "右"}, {1060, "ポーズ"}, {1062, "左回"}, {1061, "右回"}, {1029, "デフォルト"},
-      {1015, "Def."}, {1020, "Enter"}, {1019, "Z"}, {1021, "X"}, {1026, "O"}, {1025, "Def."},
+      {IDC_CTL_P1_KEYBOARD, "キーボード"}, {IDC_CTL_P1_PAD, "ゲームコントローラ"}, {IDC_CTL_P1_DISABLE, "無効"}, {IDC_CTL_P2_KEYBOARD, "キーボード"},
+      {IDC_CTL_P2_PAD, "ゲームコントローラ"}, {IDC_CTL_P2_DISABLE, "無効"}, {IDC_CTL_P1_UP_CAPTION, "上"}, {IDC_CTL_P1_DOWN_CAPTION, "下"}, {IDC_CTL_P1_LEFT_CAPTION, "左"}, {IDC_CTL_P1_RIGHT_CAPTION, "右"},
+      {IDC_CTL_P1_PAUSE_CAPTION, "ポーズ"}, {IDC_CTL_P1_ROTL_CAPTION, "左回"}, {IDC_CTL_P1_ROTR_CAPTION, "右回"}, {IDC_CTL_P2_UP_CAPTION, "上"}, {IDC_CTL_P2_DOWN_CAPTION, "下"}, {IDC_CTL_P2_LEFT_CAPTION, "左"},
+      {IDC_CTL_P2_RIGHT_CAPTION, "右"}, {IDC_CTL_P2_PAUSE_CAPTION, "ポーズ"}, {IDC_CTL_P2_ROTL_CAPTION, "左回"}, {IDC_CTL_P2_ROTR_CAPTION, "右回"}, {IDC_CTL_DEFAULT, "デフォルト"},
+      {IDC_CTL_P1_UP, "Def."}, {IDC_CTL_P1_PAUSE, "Enter"}, {IDC_CTL_P1_ROTL, "Z"}, {IDC_CTL_P1_ROTR, "X"}, {IDC_CTL_P2_PAUSE, "O"}, {IDC_CTL_P2_ROTL, "Def."},
   };
   CheckControlsTemplate(&t, "キーアサイン", texts, sizeof texts / sizeof texts[0]);
-  for (int id = 1009; id <= 1014; ++id) {
+  for (int id = IDC_CTL_P1_KEYBOARD; id <= IDC_CTL_P2_DISABLE; ++id) {
     const TemplateItem* r = FindTemplateItem(&t, id);
     CHECK(r != nullptr && (r->style & 0xF) == BS_RADIOBUTTON);
-    CHECK(r != nullptr && ((r->style & WS_DISABLED) != 0) == (id == 1011));
+    CHECK(r != nullptr && ((r->style & WS_DISABLED) != 0) == (id == IDC_CTL_P1_DISABLE));
   }
   // Two rows of three radios, each row level, above the captions and within
   // the page (the columns' order: BindingColumnsInPlayOrder); Default bottom
   // left, below both groups.
   for (int p = 0; p < 2; ++p) {
-    const TemplateItem* r0 = FindTemplateItem(&t, p == 0 ? 1009 : 1012);
+    const TemplateItem* r0 = FindTemplateItem(&t, p == 0 ? IDC_CTL_P1_KEYBOARD : IDC_CTL_P2_KEYBOARD);
     for (int k = 1; k < 3; ++k) {
-      const TemplateItem* r = FindTemplateItem(&t, (p == 0 ? 1009 : 1012) + k);
+      const TemplateItem* r = FindTemplateItem(&t, (p == 0 ? IDC_CTL_P1_KEYBOARD : IDC_CTL_P2_KEYBOARD) + k);
       CHECK(r != nullptr && r0 != nullptr && r->y == r0->y && r->x > r0->x);
     }
     for (int a = 0; a < 7; ++a) {
@@ -133,9 +112,9 @@ static void TemplateControlsAndLayout() {
       CHECK(b->x + b->cx <= t.cx);
     }
   }
-  const TemplateItem* p1 = FindTemplateItem(&t, 1015);
-  const TemplateItem* p2 = FindTemplateItem(&t, 1016);
-  const TemplateItem* def = FindTemplateItem(&t, 1029);
+  const TemplateItem* p1 = FindTemplateItem(&t, IDC_CTL_P1_UP);
+  const TemplateItem* p2 = FindTemplateItem(&t, IDC_CTL_P2_UP);
+  const TemplateItem* def = FindTemplateItem(&t, IDC_CTL_DEFAULT);
   CHECK(p1 != nullptr && p2 != nullptr && p1->y + p1->cy < p2->y);
   CHECK(def != nullptr && p2 != nullptr && def->y > p2->y + p2->cy && def->x < p2->x);
   CHECK(def != nullptr && def->y + def->cy <= t.cy);
@@ -156,13 +135,13 @@ static void MissingSectionAndNoControllers() {
   HWND page = OpenPage(false, false);
   CHECK(page != nullptr);
   CHECK_EQ(g_badRequests, 0);
-  CHECK(!Enabled(page, 1010));
-  CHECK(!Enabled(page, 1013));
-  CHECK(!Enabled(page, 1011));
-  CHECK(Enabled(page, 1014));
-  CHECK(Checked(page, 1009));
-  CHECK(!Checked(page, 1010));
-  CHECK(Checked(page, 1012));
+  CHECK(!Enabled(page, IDC_CTL_P1_PAD));
+  CHECK(!Enabled(page, IDC_CTL_P2_PAD));
+  CHECK(!Enabled(page, IDC_CTL_P1_DISABLE));
+  CHECK(Enabled(page, IDC_CTL_P2_DISABLE));
+  CHECK(Checked(page, IDC_CTL_P1_KEYBOARD));
+  CHECK(!Checked(page, IDC_CTL_P1_PAD));
+  CHECK(Checked(page, IDC_CTL_P2_KEYBOARD));
   CheckTexts(page, 0, kP1Missing);
   CheckTexts(page, 1, kP2Missing);
   CheckEnabled(page, 0, true, true);
@@ -187,11 +166,11 @@ static void StoredPadChoiceWithoutController() {
   PutIni("[PERIPHERAL]\r\nPLAYER1 DEVICE=1\r\nPLAYER2 DEVICE=1\r\n");
   HWND page = OpenPage(false, false);
   // Disabled and checked at once: the choice stays until the player moves away.
-  CHECK(!Enabled(page, 1010));
-  CHECK(Checked(page, 1010));
-  CHECK(!Checked(page, 1009));
-  CHECK(!Enabled(page, 1013));
-  CHECK(Checked(page, 1013));
+  CHECK(!Enabled(page, IDC_CTL_P1_PAD));
+  CHECK(Checked(page, IDC_CTL_P1_PAD));
+  CHECK(!Checked(page, IDC_CTL_P1_KEYBOARD));
+  CHECK(!Enabled(page, IDC_CTL_P2_PAD));
+  CHECK(Checked(page, IDC_CTL_P2_PAD));
   CheckTexts(page, 0, kPadDefaults);
   CheckTexts(page, 1, kPadDefaults);
   CheckEnabled(page, 0, false, true);
@@ -200,18 +179,18 @@ static void StoredPadChoiceWithoutController() {
   CHECK_EQ(Stored("PLAYER1 DEVICE"), 1);
   CHECK_EQ(Stored("PLAYER2 DEVICE"), 1);
 
-  Click(page, 1009);  // away from the controller: the keyboard's names come back
-  CHECK(Checked(page, 1009));
-  CHECK(!Checked(page, 1010));
+  Click(page, IDC_CTL_P1_KEYBOARD);  // away from the controller: the keyboard's names come back
+  CHECK(Checked(page, IDC_CTL_P1_KEYBOARD));
+  CHECK(!Checked(page, IDC_CTL_P1_PAD));
   CheckTexts(page, 0, kP1Missing);
   CheckEnabled(page, 0, true, true);
-  CHECK(!Enabled(page, 1010));  // and no way back to the missing controller
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(1010, BN_CLICKED), 0);
-  CHECK(!Checked(page, 1010));
-  CHECK(Checked(page, 1009));
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(1011, BN_CLICKED), 0);  // never switched off
-  CHECK(!Checked(page, 1011));
-  CHECK(Checked(page, 1009));
+  CHECK(!Enabled(page, IDC_CTL_P1_PAD));  // and no way back to the missing controller
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CTL_P1_PAD, BN_CLICKED), 0);
+  CHECK(!Checked(page, IDC_CTL_P1_PAD));
+  CHECK(Checked(page, IDC_CTL_P1_KEYBOARD));
+  SendMessageA(page, WM_COMMAND, MAKEWPARAM(IDC_CTL_P1_DISABLE, BN_CLICKED), 0);  // never switched off
+  CHECK(!Checked(page, IDC_CTL_P1_DISABLE));
+  CHECK(Checked(page, IDC_CTL_P1_KEYBOARD));
   CHECK(Apply(page));
   CHECK_EQ(Stored("PLAYER1 DEVICE"), 0);
   DestroyWindow(page);
@@ -221,12 +200,12 @@ static void ControllersPresentAndStoredDevices() {
   PutIni("[PERIPHERAL]\r\nPLAYER1 DEVICE=1\r\nPLAYER2 DEVICE=2\r\nPLAYER1 PAD FIRE1=5\r\n"
          "PLAYER2 PAD FIRE3=31\r\nPLAYER1 KEYBOARD UP=59\r\nPLAYER2 KEYBOARD LEFT=-1\r\n");
   HWND page = OpenPage(true, true);
-  CHECK(Enabled(page, 1010));
-  CHECK(Enabled(page, 1013));
-  CHECK(!Enabled(page, 1011));
-  CHECK(Checked(page, 1010));
-  CHECK(Checked(page, 1014));
-  CHECK(!Checked(page, 1012));
+  CHECK(Enabled(page, IDC_CTL_P1_PAD));
+  CHECK(Enabled(page, IDC_CTL_P2_PAD));
+  CHECK(!Enabled(page, IDC_CTL_P1_DISABLE));
+  CHECK(Checked(page, IDC_CTL_P1_PAD));
+  CHECK(Checked(page, IDC_CTL_P2_DISABLE));
+  CHECK(!Checked(page, IDC_CTL_P2_KEYBOARD));
   const char* const p1[7] = {"***", "***", "***", "***", "KEY 5", "KEY 0", "KEY 1"};
   CheckTexts(page, 0, p1);
   const char* const p2[7] = {"U", "J", "failed", "K", "Space", "O", "P"};  // disabled: keyboard names
@@ -234,15 +213,15 @@ static void ControllersPresentAndStoredDevices() {
   CheckEnabled(page, 0, false, true);
   CheckEnabled(page, 1, false, false);
 
-  Click(page, 1013);  // Player 2 onto the second controller
-  CHECK(Checked(page, 1013));
-  CHECK(!Checked(page, 1014));
+  Click(page, IDC_CTL_P2_PAD);  // Player 2 onto the second controller
+  CHECK(Checked(page, IDC_CTL_P2_PAD));
+  CHECK(!Checked(page, IDC_CTL_P2_DISABLE));
   const char* const p2pad[7] = {"***", "***", "***", "***", "KEY 8", "KEY 0", "KEY 31"};
   CheckTexts(page, 1, p2pad);
   CheckEnabled(page, 1, false, true);
-  Click(page, 1012);  // and onto the keyboard
+  Click(page, IDC_CTL_P2_KEYBOARD);  // and onto the keyboard
   CheckEnabled(page, 1, true, true);
-  Click(page, 1009);
+  Click(page, IDC_CTL_P1_KEYBOARD);
   const char* const p1keys[7] = {"undef.", "Down", "Left", "Right", "Enter", "Z", "NUM *"};
   CheckTexts(page, 0, p1keys);
 
@@ -263,7 +242,7 @@ static void EachLoadRereadsTheFile() {
   SetBinding(0, 0, false, 0x1E);  // an assignment, then Cancel: never written
   DestroyWindow(page);
   page = OpenPage(false, false);
-  CHECK_STR(Text(page, 1015), "Up");
+  CHECK_TEXT(ItemText(page, IDC_CTL_P1_UP), "Up");
   DestroyWindow(page);
 }
 
@@ -273,13 +252,13 @@ static void DefaultPutsTheDefaultSet() {
   PutIni("[PERIPHERAL]\r\nPLAYER1 DEVICE=1\r\nPLAYER2 DEVICE=1\r\nPLAYER1 KEYBOARD FIRE3=20\r\n"
          "PLAYER1 PAD FIRE2=7\r\nPLAYER2 PAD FIRE1=9\r\nPLAYER2 KEYBOARD UP=2\r\n");
   HWND page = OpenPage(true, true);
-  Click(page, 1029);
-  CHECK(Checked(page, 1009));
-  CHECK(!Checked(page, 1010));
-  CHECK(!Checked(page, 1011));
-  CHECK(!Checked(page, 1012));
-  CHECK(!Checked(page, 1013));
-  CHECK(Checked(page, 1014));
+  Click(page, IDC_CTL_DEFAULT);
+  CHECK(Checked(page, IDC_CTL_P1_KEYBOARD));
+  CHECK(!Checked(page, IDC_CTL_P1_PAD));
+  CHECK(!Checked(page, IDC_CTL_P1_DISABLE));
+  CHECK(!Checked(page, IDC_CTL_P2_KEYBOARD));
+  CHECK(!Checked(page, IDC_CTL_P2_PAD));
+  CHECK(Checked(page, IDC_CTL_P2_DISABLE));
   const char* const p1[7] = {"Up", "Down", "Left", "Right", "Enter", "Z", "X"};
   CheckTexts(page, 0, p1);
   CheckTexts(page, 1, kP2Missing);
@@ -328,22 +307,22 @@ static void ClickBinding(HWND page, int id, void (*action)(HWND)) {
 static void BindingButtonsOpenTheDialogInTheirPlayersMode() {
   PutIni("[PERIPHERAL]\r\nPLAYER1 DEVICE=0\r\nPLAYER2 DEVICE=1\r\n");
   HWND page = OpenPage(true, true);
-  ClickBinding(page, 1022, ChooseA);  // Player 1 LEFT, on the keyboard
+  ClickBinding(page, IDC_CTL_P1_LEFT, ChooseA);  // Player 1 LEFT, on the keyboard
   CHECK(g_listVisible);
-  CHECK_STR(Text(page, 1022), "A");
+  CHECK_TEXT(ItemText(page, IDC_CTL_P1_LEFT), "A");
   CHECK_EQ(GetBinding(0, 2, false), 0x1E);
 
-  ClickBinding(page, 1025, PressButtonTwo);  // Player 2 Rot. L, on the controller
+  ClickBinding(page, IDC_CTL_P2_ROTL, PressButtonTwo);  // Player 2 Rot. L, on the controller
   CHECK(!g_listVisible);
-  CHECK_STR(Text(page, 1025), "KEY 2");
+  CHECK_TEXT(ItemText(page, IDC_CTL_P2_ROTL), "KEY 2");
   CHECK_EQ(GetBinding(1, 5, true), 2);
   CHECK_EQ(GetBinding(1, 5, false), 0x18);
 
   // Cancel changes nothing and does not refresh the texts.
-  SetDlgItemTextA(page, 1019, "mark");
-  ClickBinding(page, 1019, CancelIt);
+  SetDlgItemTextA(page, IDC_CTL_P1_ROTL, "mark");
+  ClickBinding(page, IDC_CTL_P1_ROTL, CancelIt);
   CHECK(g_listVisible);
-  CHECK_STR(Text(page, 1019), "mark");
+  CHECK_TEXT(ItemText(page, IDC_CTL_P1_ROTL), "mark");
   CHECK_EQ(GetBinding(0, 5, false), 0x2C);
 
   CHECK(Apply(page));
@@ -363,7 +342,7 @@ static void CheckRefusal(HWND page, const char* expectedText) {
   CHECK_EQ(GetWindowLongPtrA(page, DWLP_MSGRESULT), PSNRET_INVALID_NOCHANGEPAGE);
   CHECK_EQ(g_messageCount, 1);
   CHECK_STR(g_messages[0].text, expectedText);
-  CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー 2.08");
+  CHECK_STR(g_messages[0].caption, kTitle);
   CHECK_EQ(g_messages[0].flags, MB_ICONEXCLAMATION);
   CHECK(g_messages[0].owner == page);
   g_messageHook = nullptr;
@@ -388,7 +367,7 @@ static void PadClashOnlyOnTheController() {
   PutIni("[PERIPHERAL]\r\nPLAYER1 DEVICE=1\r\nPLAYER1 PAD FIRE2=8\r\n");
   HWND page = OpenPage(true, false);
   CheckRefusal(page, "以下のキー設定が重複しています。\n\nP1 PAUSE - P1 Rot. L (PAD 8)");
-  Click(page, 1009);  // on the keyboard the same buttons are not examined
+  Click(page, IDC_CTL_P1_KEYBOARD);  // on the keyboard the same buttons are not examined
   CHECK(Apply(page));
   CHECK_EQ(Stored("PLAYER1 PAD FIRE2"), 8);
   CHECK_EQ(Stored("PLAYER1 DEVICE"), 0);
@@ -398,7 +377,6 @@ static void PadClashOnlyOnTheController() {
 void RunTests() {
   g_joyGetPosEx = StandInJoyGetPosEx;
   GetGameIniPath(g_ini);
-  g_host = CreateWindowExA(0, "STATIC", "host", WS_POPUP, 0, 0, 800, 600, nullptr, nullptr, nullptr, nullptr);
   TemplateControlsAndLayout();
   BindingColumnsInPlayOrder();
   MissingSectionAndNoControllers();
@@ -409,5 +387,4 @@ void RunTests() {
   BindingButtonsOpenTheDialogInTheirPlayersMode();
   KeyboardClashRefusesAndWritesNothing();
   PadClashOnlyOnTheController();
-  DestroyWindow(g_host);
 }

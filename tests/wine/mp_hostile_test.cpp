@@ -7,7 +7,8 @@
 #include "sheet_fixture.h"
 
 #include "connect_fixture.h"
-#include "core/start.h"
+#include "apps/shared/start.h"
+#include "core/edition.h"
 #include "core/ui.h"
 #include "hostile_fixture.h"
 #include "options/name_color.h"

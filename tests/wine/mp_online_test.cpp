@@ -384,7 +384,7 @@ static void ChooserCancelledOrFailing() {
         CHECK_EQ(g_ccCalls, 2);
         CHECK_EQ(g_messageCount, 1);
         CHECK_STR(g_messages[0].text, "色選択ダイアログボックスの作成にエラーが発生しました。");
-        CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー 2.08");
+        CHECK_STR(g_messages[0].caption, kTitle);
         CHECK_EQ(g_messages[0].flags, MB_ICONERROR);
         CHECK(g_messages[0].owner == pageSeen);
         CHECK_EQ(NameColor(), 0x00302010);

@@ -4,7 +4,7 @@
 // writes on OK.
 #include "pages_fixture.h"
 
-#include "core/start.h"
+#include "apps/shared/start.h"
 #include "core/ui.h"
 
 static const PageTemplateTexts kTexts = {
@@ -48,8 +48,8 @@ static void Templates() {
 static void ControlKinds() {
   RadioKinds();
   HWND page = OpenPageWith(IDD_PAGE_VIDEO, BarePageProc);
-  CHECK_EQ(Style(page, 1019) & BS_TYPEMASK, BS_AUTOCHECKBOX);
-  CHECK_EQ(Style(page, 1020) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+  CHECK_EQ(Style(page, IDC_VID_VERSION) & BS_TYPEMASK, BS_AUTOCHECKBOX);
+  CHECK_EQ(Style(page, IDC_VID_FPS) & BS_TYPEMASK, BS_AUTOCHECKBOX);
   DestroyWindow(page);
   DialogTemplate t;
   LoadDialogTemplate(IDD_PAGE_VIDEO, &t);

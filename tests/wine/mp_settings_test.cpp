@@ -3,7 +3,8 @@
 #include "itest.h"
 
 #include "core/settings.h"
-#include "core/start.h"
+#include "apps/shared/start.h"
+#include "core/edition.h"
 #include "core/ui.h"
 
 static const char kKey[] = "Software\\Korvel\\Zanto2.0";
@@ -217,7 +218,7 @@ static void StartsAgainstStandIns() {
   StartGame("SINGLE");
   CHECK_EQ(g_messageCount, 1);
   CHECK_STR(g_messages[0].text, "起動に失敗しました");
-  CHECK_STR(g_messages[0].caption, "ZantoWin 偽ランチャー 2.08");
+  CHECK_STR(g_messages[0].caption, kTitle);
   CHECK_EQ(g_messages[0].flags, MB_ICONERROR);
   CHECK(g_messages[0].owner == nullptr);
   StartLobby();

@@ -16,96 +16,6 @@
 #include "options/sheet.h"
 #include "res/resource.h"
 
-// Texts compared as held by std::string, so that temporaries outlive the check.
-#define CHECK_TEXT(a, b)                         \
-  do {                                           \
-    std::string ta_ = (a), tb_ = (b);            \
-    CHECK_STR(ta_.c_str(), tb_.c_str());         \
-  } while (0)
-
-template <int Index>
-static INT_PTR CALLBACK TestPageProc(HWND w, UINT m, WPARAM wp, LPARAM lp) {
-  return OptionsPageProc(w, m, wp, lp, Index);
-}
-
-// A page as the template alone makes it, without the load handler.
-static INT_PTR CALLBACK BarePageProc(HWND, UINT, WPARAM, LPARAM) { return FALSE; }
-
-static HWND g_host;
-
-static inline HWND Host() {
-  if (g_host == nullptr) {
-    g_host = CreateWindowExA(0, "STATIC", "pages test", WS_POPUP | WS_VISIBLE, 10, 10, 600, 450,
-                             nullptr, nullptr, GetModuleHandleA(nullptr), nullptr);
-  }
-  return g_host;
-}
-
-static inline HWND OpenPageWith(int templateId, DLGPROC proc) {
-  HWND page = CreateDialogParamA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(templateId), Host(), proc, 0);
-  CHECK(page != nullptr);
-  if (page != nullptr) {
-    EnableWindow(page, TRUE);  // the sheet enables its pages
-    ShowWindow(page, SW_SHOW);
-  }
-  return page;
-}
-
-template <int Index>
-static inline HWND OpenPage(int templateId) {
-  return OpenPageWith(templateId, TestPageProc<Index>);
-}
-
-// PSN_APPLY as the sheet sends it on OK; returns the page's answer (0 accepts).
-static inline LONG_PTR ApplyPage(HWND page) {
-  PSHNOTIFY n;
-  memset(&n, 0, sizeof n);
-  n.hdr.hwndFrom = GetParent(page);
-  n.hdr.idFrom = 0;
-  n.hdr.code = (UINT)PSN_APPLY;
-  SetWindowLongPtrA(page, DWLP_MSGRESULT, 12345);
-  // A dialog answers a notification with its message result.
-  LRESULT answer = SendMessageA(page, WM_NOTIFY, 0, (LPARAM)&n);
-  CHECK_EQ(answer, GetWindowLongPtrA(page, DWLP_MSGRESULT));
-  return GetWindowLongPtrA(page, DWLP_MSGRESULT);
-}
-
-// A push of the button as the player makes it (automatic radios switch).
-static inline void Click(HWND page, int id) { SendDlgItemMessageA(page, id, BM_CLICK, 0, 0); }
-
-// A control's command as the control itself sends it.
-static inline void SendCommand(HWND page, int id, int code) {
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)GetDlgItem(page, id));
-}
-
-static inline std::string ItemText(HWND page, int id) {
-  char buf[2048] = "";
-  GetDlgItemTextA(page, id, buf, sizeof buf);
-  return buf;
-}
-
-static inline void SetText(HWND page, int id, const char* text) { SetDlgItemTextA(page, id, text); }
-
-static inline bool Checked(HWND page, int id) {
-  return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-static inline void SetCheck(HWND page, int id, bool on) {
-  SendDlgItemMessageA(page, id, BM_SETCHECK, on ? BST_CHECKED : BST_UNCHECKED, 0);
-}
-static inline bool Enabled(HWND page, int id) { return IsWindowEnabled(GetDlgItem(page, id)) != FALSE; }
-static inline int ListSel(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0); }
-static inline int ListCount(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0); }
-static inline std::string ListItem(HWND page, int id, int index) {
-  char buf[256] = "";
-  if (SendDlgItemMessageA(page, id, CB_GETLBTEXTLEN, (WPARAM)index, 0) < 200)
-    SendDlgItemMessageA(page, id, CB_GETLBTEXT, (WPARAM)index, (LPARAM)buf);
-  return buf;
-}
-static inline DWORD Style(HWND page, int id) { return (DWORD)GetWindowLongPtrA(GetDlgItem(page, id), GWL_STYLE); }
-static inline DWORD ExStyle(HWND page, int id) {
-  return (DWORD)GetWindowLongPtrA(GetDlgItem(page, id), GWL_EXSTYLE);
-}
-
 // ---- Zanto.ini ----------------------------------------------------------------
 
 static inline std::string IniPath() {
@@ -126,23 +36,13 @@ static inline std::string IniText() {
 
 // Replaces the file (nullptr: no file at all); lines in \n, written with CR LF.
 static inline void PutIni(const char* text) {
-  std::string path = IniPath();
-  DeleteFileA(path.c_str());
-  if (text == nullptr) return;
-  char folder[MAX_PATH];
-  lstrcpynA(folder, GetSettingsDir(), MAX_PATH);
-  for (char* p = folder + 3; *p != 0; ++p) {  // the game may never have run: no folder yet
-    if (*p != '\\') continue;
-    *p = 0;
-    CreateDirectoryA(folder, nullptr);
-    *p = '\\';
-  }
+  if (text == nullptr) return PutGameIni(nullptr);
   std::string crlf;
   for (const char* p = text; *p; ++p) {
     if (*p == '\n') crlf += '\r';
     crlf += *p;
   }
-  WriteWholeFile(path.c_str(), crlf.c_str());
+  PutGameIni(crlf.c_str());
 }
 
 // One stored value as the file holds it, without the 255-byte cut of the
@@ -214,24 +114,49 @@ static inline void CheckPageTemplates(const PageTemplateTexts& e) {
   ExpectedItem quick[17];
   for (int n = 0; n < 8; ++n) {
     quick[2 * n] = {-1, STATIC, fKeys[n]};
-    quick[2 * n + 1] = {2001 + n, EDIT, ""};
+    quick[2 * n + 1] = {IDC_QMSG_F1 + n, EDIT, ""};
   }
-  quick[16] = {1027, BUTTON, e.quickDefault};
-  CheckTemplateItems(105, e.quickCaption, 259, 155, quick, 17);
+  quick[16] = {IDC_QMSG_DEFAULT, BUTTON, e.quickDefault};
+  CheckTemplateItems(IDD_PAGE_QUICKMSG, e.quickCaption, 259, 155, quick, 17);
 
-  const int video[21][2] = {{-1, BUTTON},   {1040, BUTTON}, {1041, BUTTON}, {-1, BUTTON},   {1022, COMBO},
-                            {-1, BUTTON},   {1043, BUTTON}, {1044, BUTTON}, {1042, STATIC}, {1007, EDIT},
-                            {-1, STATIC},   {1011, EDIT},   {-1, BUTTON},   {1015, BUTTON}, {1016, BUTTON},
-                            {-1, BUTTON},   {1017, BUTTON}, {1018, BUTTON}, {1019, BUTTON}, {1020, BUTTON},
-                            {1045, BUTTON}};
-  CheckTemplateTexts(106, e.videoCaption, 275, 173, video, e.video, 21);
-  const int sound[4][2] = {{-1, BUTTON}, {1030, BUTTON}, {1031, BUTTON}, {1027, BUTTON}};
-  CheckTemplateTexts(107, e.soundCaption, 232, 125, sound, e.sound, 4);
-  const int folder[6][2] = {{-1, BUTTON}, {1024, BUTTON}, {1018, BUTTON}, {-1, BUTTON}, {1022, BUTTON}, {1019, BUTTON}};
-  CheckTemplateTexts(108, e.folderCaption, 241, 165, folder, e.folder, 6);
-  const int about[10][2] = {{-1, STATIC},   {-1, STATIC},   {-1, STATIC}, {1067, STATIC}, {-1, STATIC},
-                            {1032, STATIC}, {1033, STATIC}, {1034, STATIC}, {-1, BUTTON}, {1017, BUTTON}};
-  CheckTemplateTexts(109, e.aboutCaption, 235, 177, about, e.about, 10);
+  const int video[21][2] = {{-1, BUTTON},
+                            {IDC_VID_DIRECT3D, BUTTON},
+                            {IDC_VID_DIRECTDRAW, BUTTON},
+                            {-1, BUTTON},
+                            {IDC_VID_RESOLUTION, COMBO},
+                            {-1, BUTTON},
+                            {IDC_VID_FULLSCREEN, BUTTON},
+                            {IDC_VID_WINDOW, BUTTON},
+                            {IDC_VID_POS_LABEL, STATIC},
+                            {IDC_VID_POS_X, EDIT},
+                            {-1, STATIC},
+                            {IDC_VID_POS_Y, EDIT},
+                            {-1, BUTTON},
+                            {IDC_VID_BG_DRAW, BUTTON},
+                            {IDC_VID_BG_NONE, BUTTON},
+                            {-1, BUTTON},
+                            {IDC_VID_SHARP, BUTTON},
+                            {IDC_VID_SOFT, BUTTON},
+                            {IDC_VID_VERSION, BUTTON},
+                            {IDC_VID_FPS, BUTTON},
+                            {IDC_VID_DEFAULT, BUTTON}};
+  CheckTemplateTexts(IDD_PAGE_VIDEO, e.videoCaption, 275, 173, video, e.video, 21);
+  const int sound[4][2] = {{-1, BUTTON}, {IDC_SND_ON, BUTTON}, {IDC_SND_OFF, BUTTON}, {IDC_SND_DEFAULT, BUTTON}};
+  CheckTemplateTexts(IDD_PAGE_SOUND, e.soundCaption, 232, 125, sound, e.sound, 4);
+  const int folder[6][2] = {{-1, BUTTON}, {IDC_FLD_SETTINGS, BUTTON}, {IDC_FLD_INSTALL, BUTTON},
+                            {-1, BUTTON}, {IDC_FLD_WEB_TOP, BUTTON},  {IDC_FLD_WEB_NEWS, BUTTON}};
+  CheckTemplateTexts(IDD_PAGE_FOLDER, e.folderCaption, 241, 165, folder, e.folder, 6);
+  const int about[10][2] = {{-1, STATIC},
+                            {-1, STATIC},
+                            {-1, STATIC},
+                            {IDC_ABOUT_VERSION, STATIC},
+                            {-1, STATIC},
+                            {IDC_ABOUT_ZANTO_DATE, STATIC},
+                            {IDC_ABOUT_LAUNCHER_DATE, STATIC},
+                            {IDC_ABOUT_LOBBY_DATE, STATIC},
+                            {-1, BUTTON},
+                            {IDC_ABOUT_UPDATE, BUTTON}};
+  CheckTemplateTexts(IDD_PAGE_ABOUT, e.aboutCaption, 235, 177, about, e.about, 10);
 }
 
 // ---- what both programs share -------------------------------------------------
@@ -501,12 +426,12 @@ static inline void CommonPageTests() {
 // them exclusive), automatic ones on the sound page.
 static inline void RadioKinds() {
   HWND page = OpenPageWith(IDD_PAGE_VIDEO, BarePageProc);
-  const int plain[] = {1040, 1041, 1043, 1044, 1015, 1016, 1017, 1018};
+  const int plain[] = {IDC_VID_DIRECT3D, IDC_VID_DIRECTDRAW, IDC_VID_FULLSCREEN, IDC_VID_WINDOW, IDC_VID_BG_DRAW, IDC_VID_BG_NONE, IDC_VID_SHARP, IDC_VID_SOFT};
   for (int id : plain) CHECK_EQ(Style(page, id) & BS_TYPEMASK, BS_RADIOBUTTON);
   DestroyWindow(page);
   page = OpenPageWith(IDD_PAGE_SOUND, BarePageProc);
-  CHECK_EQ(Style(page, 1030) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
-  CHECK_EQ(Style(page, 1031) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  CHECK_EQ(Style(page, IDC_SND_ON) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
+  CHECK_EQ(Style(page, IDC_SND_OFF) & BS_TYPEMASK, BS_AUTORADIOBUTTON);
   DestroyWindow(page);
 }
 
@@ -650,7 +575,7 @@ static inline void FileDateText(const char* folder) {
 // A file of the game: the folder and the name joined with the program's own
 // separator (m_portal's install folder has no trailing "\", launcher's has).
 static inline std::string GameFile(const char* folder, const char* name) {
-  return std::string(folder) + kGameFolderSeparator + name;
+  return std::string(folder) + GameFolderSeparator(kGameFolder) + name;
 }
 
 static inline void PutLauncherIni(const char* folder, const char* text) {

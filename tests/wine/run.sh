@@ -2,6 +2,7 @@
 # Integration tier: each tests/wine/*_test.cpp program, built for Windows,
 # runs under Wine in a prefix of its own. Prints "N passed, N failed".
 set -uo pipefail
+source "$(dirname "$0")/../../scripts/loopback-only.sh"
 BUILD=${1:-build}
 ROOT=$(cd "$(dirname "$0")/../.." && pwd)
 source "$ROOT/scripts/wine-env.sh"

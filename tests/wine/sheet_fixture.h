@@ -102,37 +102,6 @@ static inline HWND PageWindow(HWND sheet, int index) {
   return (HWND)SendMessageA(sheet, PSM_INDEXTOHWND, (WPARAM)index, 0);
 }
 
-// A control's command as the control itself sends it.
-static inline void SendCommand(HWND page, int id, int code) {
-  SendMessageA(page, WM_COMMAND, MAKEWPARAM(id, code), (LPARAM)GetDlgItem(page, id));
-}
-
-// The list choice of a player: select, then the list's notification.
-static inline void ChooseListItem(HWND page, int id, int index) {
-  SendDlgItemMessageA(page, id, CB_SETCURSEL, (WPARAM)index, 0);
-  SendCommand(page, id, CBN_SELCHANGE);
-}
-
-static inline std::string ItemText(HWND page, int id) {
-  char buf[1024] = "";
-  GetDlgItemTextA(page, id, buf, sizeof buf);
-  return buf;
-}
-
-static inline std::string ListItem(HWND page, int id, int index) {
-  char buf[256] = "";
-  if (SendDlgItemMessageA(page, id, CB_GETLBTEXTLEN, (WPARAM)index, 0) < 200)
-    SendDlgItemMessageA(page, id, CB_GETLBTEXT, (WPARAM)index, (LPARAM)buf);
-  return buf;
-}
-
-static inline int ListCount(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCOUNT, 0, 0); }
-static inline int ListSel(HWND page, int id) { return (int)SendDlgItemMessageA(page, id, CB_GETCURSEL, 0, 0); }
-static inline bool Checked(HWND page, int id) {
-  return SendDlgItemMessageA(page, id, BM_GETCHECK, 0, 0) == BST_CHECKED;
-}
-static inline bool Visible(HWND page, int id) { return IsWindowVisible(GetDlgItem(page, id)) != FALSE; }
-
 static inline std::string TabText(HWND sheet, int index) {
   HWND tab = (HWND)SendMessageA(sheet, PSM_GETTABCONTROL, 0, 0);
   char buf[256] = "";
@@ -163,39 +132,12 @@ static inline std::string ConfigText() {
   return ReadWholeFile(path, buf, sizeof buf) < 0 ? "(missing)" : buf;
 }
 
-static inline void PutGameIni(const char* text) {
-  char path[MAX_PATH];
-  GetGameIniPath(path);
-  DeleteFileA(path);
-  if (text == nullptr) return;
-  char folder[MAX_PATH];
-  lstrcpynA(folder, GetSettingsDir(), MAX_PATH);
-  for (char* p = folder + 3; *p != 0; ++p) {  // the game may never have run: no folder yet
-    if (*p != '\\') continue;
-    *p = 0;
-    CreateDirectoryA(folder, nullptr);
-    *p = '\\';
-  }
-  WriteWholeFile(path, text);
-}
-
 static inline void PutConfigFile(const char* text) {
   char path[MAX_PATH];
   GetConfigFilePath(path);
   DeleteFileA(path);
   if (text != nullptr) WriteWholeFile(path, text);
 }
-
-// Like CHECK_STR, for std::string results (kept alive for the comparison).
-#define CHECK_TEXT(a, b)                                                             \
-  do {                                                                               \
-    std::string ta_ = (a), tb_ = (b);                                                \
-    ItestCheck(ta_ == tb_, #a " == " #b, __FILE__, __LINE__);                        \
-    if (ta_ != tb_) {                                                                \
-      ItestPrintText("got", ta_.c_str());                                            \
-      ItestPrintText("expected", tb_.c_str());                                       \
-    }                                                                                \
-  } while (0)
 
 // The frame both programs share: the caption, no help button, no Apply
 // button, and the seven tabs with the edition's texts.

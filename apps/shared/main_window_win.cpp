@@ -1,12 +1,29 @@
-#include "core/main_window.h"
+#include "apps/shared/main_window.h"
 
-#include "core/start.h"
+#include <commctrl.h>
+
+#include "apps/shared/start.h"
 #include "core/text.h"
 #include "core/ui.h"
 #include "net/connect.h"
 #include "options/sheet.h"
 #include "res/ids_connect.h"
 #include "res/ids_main.h"
+
+HINSTANCE g_instance;
+
+bool StartSockets() {
+  WSADATA wsa;
+  if (WSAStartup(0x0101, &wsa) == 0) return true;
+  ShowMessage(nullptr, "ソケットの初期化に失敗", MB_ICONERROR);
+  return false;
+}
+
+void RunMainWindow(HINSTANCE instance) {
+  g_instance = instance;
+  InitCommonControls();
+  ShowDialog(nullptr, IDD_MAIN, MainDlgProc, 0);
+}
 
 static void MainWindowCommand(HWND wnd, int id) {
   switch (id) {
@@ -18,14 +35,16 @@ static void MainWindowCommand(HWND wnd, int id) {
       StartGame("S_MULTI1");
       AfterStart(wnd);
       break;
-    case IDC_MAIN_JOIN:
-      if (ShowDialog(wnd, IDD_CONNECT, ConnectDlgProc, 0) == 1) {
+    case IDC_MAIN_JOIN: {
+      char address[CONNECT_ADDRESS_SIZE];
+      if (ShowDialog(wnd, IDD_CONNECT, ConnectDlgProc, (LPARAM)address) == 1) {
         char arg[256];
-        TextFormat(arg, sizeof arg, "D_JOIN %s", g_connectAddress);
+        TextFormat(arg, sizeof arg, "D_JOIN %s", address);
         StartDirectGame(arg);
         AfterStart(wnd);
       }
       break;
+    }
     case IDC_MAIN_HOST:
       StartDirectGame("D_HOST");
       AfterStart(wnd);

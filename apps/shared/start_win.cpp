@@ -1,4 +1,4 @@
-#include "core/start.h"
+#include "apps/shared/start.h"
 
 #include "core/ui.h"
 

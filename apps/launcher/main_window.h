@@ -1,6 +1,0 @@
-#pragma once
-#include <windows.h>
-
-#include "core/main_window.h"
-
-INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam);
