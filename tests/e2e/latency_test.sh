@@ -19,11 +19,11 @@ test_mp_window_does_not_wait_for_the_server() {
   ignore_echoes || return
   start_app m_portal
   local first
-  first=$(zd shown "$TITLE_MP" 1075 30000)
+  first=$(zd shown "$TITLE_MP" "$IDC_MAIN_LATENCY" 30000)
   check "window shown" 0 $?
   check "field empty when the window shows" "" "$first"
   shot latency_waiting
-  zd click "$TITLE_MP" 1001
+  zd click "$TITLE_MP" "$IDC_MAIN_OFFLINE"
   check_ok "a start during the wait" wait_starts 1
   check_ok "withdrawn into the tray" zd hidden "$TITLE_MP" 10000
   check "no answer in time" "-3 ミリ秒" "$(mp_latency 20)"
@@ -35,10 +35,10 @@ test_mp_window_does_not_wait_for_the_server() {
   app_exit_code >/dev/null
 
   start_app m_portal
-  zd shown "$TITLE_MP" 1075 30000 >/dev/null
+  zd shown "$TITLE_MP" "$IDC_MAIN_LATENCY" 30000 >/dev/null
   zd click "$TITLE_MP" 2
   zd msgbox "$TITLE_MP" 10000 >/dev/null
-  check "the exit question came during the wait" "" "$(zd gettext "$TITLE_MP" 1075)"
+  check "the exit question came during the wait" "" "$(zd gettext "$TITLE_MP" "$IDC_MAIN_LATENCY")"
   zd answer "$TITLE_MP" 6
   check "exit during the wait: exit code" 1 "$(app_exit_code)"
   answer_echoes

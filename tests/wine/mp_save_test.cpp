@@ -14,6 +14,7 @@
 #include "core/edition.h"
 #include "core/settings_copy.h"
 #include "core/ui.h"
+#include "res/ids_quickmsg.h"
 
 static std::string IniPath() {
   char path[MAX_PATH];
@@ -163,7 +164,7 @@ static void ReaderSeesWholeSavesOnly() {
   g_messageCount = 0;
   for (const char* gen : {"gen1", "gen2", "gen3", "gen4", "gen5", "gen6"}) {
     RunSheet(nullptr, PAGE_CONTROLS, {SelectPage(PAGE_QUICKMSG), [gen](HWND sheet) {
-      for (int id = 2001; id <= 2008; ++id) SetDlgItemTextA(PageWindow(sheet, PAGE_QUICKMSG), id, gen);
+      for (int id = IDC_QMSG_F1; id <= IDC_QMSG_F8; ++id) SetDlgItemTextA(PageWindow(sheet, PAGE_QUICKMSG), id, gen);
     }, PressOk()});
     CHECK_STR(GetGameIniString("NETWORK", "ShortCutMessage_F08", ""), gen);
   }
