@@ -1,6 +1,9 @@
 # launcher on a Japanese Windows 98: Wine reports that version to launcher
 # alone. Only stubs of the wide functions exist there, so what shows and what
-# is stored must come through the narrow ones.
+# is stored must come through the narrow ones. Wine itself keeps the wide ones
+# working whatever version it reports, so this shows the narrow path end to
+# end (the settings beside the game show launcher saw itself on 9x), not the
+# stubs' failure.
 WIN98_KEY='HKCU\Software\Wine\AppDefaults\launcher.exe'
 
 test_win98_launcher_shows_and_stores_texts() {
