@@ -4,6 +4,13 @@
 #pragma once
 #include <windows.h>
 
+// Windows 95/98/Me have only stubs of most wide functions (they fail and do
+// nothing), and their system code page is the machine's own, 932 on the
+// Japanese ones the game runs on: there the narrow functions take the texts
+// as they are. Decided once per run; the helpers below, the options sheet and
+// the colour chooser follow it, and nothing else asks the platform.
+bool UseWideCalls();
+
 // Every message box of the program: caption is the program's title.
 int ShowMessage(HWND owner, const char* text, UINT flags);
 

@@ -18,7 +18,7 @@ void FillRecentConnections(HWND combo) {
 // The combo box's list as filled at creation (16 entries at most).
 static void ReadShownList(HWND combo, RecentList* shown) {
   shown->count = 0;
-  int items = (int)SendMessageW(combo, CB_GETCOUNT, 0, 0);
+  int items = (int)SendMessageA(combo, CB_GETCOUNT, 0, 0);
   // Every entry came from a value read into 256 bytes; one that would not fit
   // the buffer is not one of ours and is passed over rather than overrun it.
   for (int i = 0; i < items && shown->count < RECENT_MAX; ++i)
@@ -45,7 +45,7 @@ void SaveRecentConnection(HWND combo, const char* address) {
 INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_INITDIALOG: {
-      SetWindowLongPtrW(dlg, DWLP_USER, lParam);
+      SetWindowLongPtrA(dlg, DWLP_USER, lParam);
       // The template's 0,0 places the dialog at the top left of its owner's
       // client area; the platform moves it back onto the screen when the owner
       // sits near an edge, so the dialog is not moved here.
@@ -57,7 +57,7 @@ INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam
     case WM_COMMAND:
       switch (LOWORD(wParam)) {
         case IDOK: {
-          char* address = (char*)GetWindowLongPtrW(dlg, DWLP_USER);
+          char* address = (char*)GetWindowLongPtrA(dlg, DWLP_USER);
           GetItemText(dlg, IDC_CONNECT_ADDRESS, address, CONNECT_ADDRESS_SIZE);
           CutAtFirstSpace(address);
           SaveRecentConnection(GetDlgItem(dlg, IDC_CONNECT_ADDRESS), address);

@@ -22,8 +22,11 @@ static bool LoadColorChooser() {
   if (g_chooseColor != nullptr && g_commDlgExtendedError != nullptr) return true;
   HMODULE lib = LoadSystemLibrary("comdlg32.dll");
   if (lib == nullptr) return false;
-  // The wide chooser: a Unicode dialog like the programs' own (core/ui.h).
-  if (g_chooseColor == nullptr) g_chooseColor = (ChooseColorFn)(void*)GetProcAddress(lib, "ChooseColorW");
+  // The wide chooser is a Unicode dialog like the programs' own (core/ui.h);
+  // 9x has only a stub of it. The two records differ only in the template
+  // name, which is not used, so the narrow one is called through the same type.
+  const char* chooser = UseWideCalls() ? "ChooseColorW" : "ChooseColorA";
+  if (g_chooseColor == nullptr) g_chooseColor = (ChooseColorFn)(void*)GetProcAddress(lib, chooser);
   if (g_commDlgExtendedError == nullptr)
     g_commDlgExtendedError = (CommDlgExtendedErrorFn)(void*)GetProcAddress(lib, "CommDlgExtendedError");
   return g_chooseColor != nullptr && g_commDlgExtendedError != nullptr;

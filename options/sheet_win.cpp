@@ -54,32 +54,48 @@ static const PageEntry kPages[PAGE_COUNT] = {
     {IDD_PAGE_ABOUT, AboutPageProc},
 };
 
-BOOL ShowOptionsSheet(HWND owner, int startPage) {
-  // The records are laid out at their first-version size (40 bytes), the
-  // stride at which the platform reads the array. The wide records keep the
-  // pages' templates, tab names included, as written (core/ui.h).
-  PROPSHEETPAGEW_V1 pages[PAGE_COUNT];
+// The records are laid out at their first-version size (40 bytes), the stride
+// at which the platform reads the array. The narrow and wide records differ
+// only in the type of their texts.
+template <typename Page, typename Header, typename Char>
+static INT_PTR ShowSheet(HWND owner, int startPage, const Char* caption, INT_PTR(WINAPI* show)(const Header*)) {
+  Page pages[PAGE_COUNT];
   memset(pages, 0, sizeof pages);
   for (int i = 0; i < PAGE_COUNT; ++i) {
-    pages[i].dwSize = sizeof(PROPSHEETPAGEW_V1);
+    pages[i].dwSize = sizeof(Page);
     pages[i].dwFlags = PSP_DEFAULT;
-    pages[i].hInstance = GetModuleHandleW(nullptr);
-    pages[i].pszTemplate = MAKEINTRESOURCEW(kPages[i].templateId);
+    pages[i].hInstance = GetModuleHandleA(nullptr);
+    pages[i].pszTemplate = (const Char*)(ULONG_PTR)(WORD)kPages[i].templateId;
     pages[i].pfnDlgProc = kPages[i].proc;
   }
-  wchar_t caption[64];
-  WideFrom932("Zanto Win 偽Configurator", caption, 64);
-  PROPSHEETHEADERW header;
+  Header header;
   memset(&header, 0, sizeof header);
-  header.dwSize = PROPSHEETHEADERW_V1_SIZE;
+  header.dwSize = PROPSHEETHEADERA_V1_SIZE;  // the same for both
   header.dwFlags = PSH_PROPSHEETPAGE | PSH_NOAPPLYNOW | PSH_USECALLBACK;
   header.hwndParent = owner;
   header.pszCaption = caption;
   header.nPages = PAGE_COUNT;
   header.nStartPage = (UINT)startPage;
-  header.ppsp = (LPCPROPSHEETPAGEW)pages;
+  header.ppsp = (decltype(header.ppsp))pages;
   header.pfnCallback = (PFNPROPSHEETCALLBACK)OptionsSheetCallback;
-  if (PropertySheetW(&header) < 0) {
+  return show(&header);
+}
+
+BOOL ShowOptionsSheet(HWND owner, int startPage) {
+  static const char kCaption[] = "Zanto Win 偽Configurator";
+  INT_PTR shown;
+  if (UseWideCalls()) {
+    // The wide records keep the pages' templates, tab names included, as
+    // written (core/ui.h).
+    wchar_t caption[64];
+    WideFrom932(kCaption, caption, 64);
+    shown = ShowSheet<PROPSHEETPAGEW_V1, PROPSHEETHEADERW>(owner, startPage, caption, PropertySheetW);
+  } else {
+    // 9x has only a stub of the wide sheet; its narrow one reads the templates
+    // in the machine's own code page, 932 on the Japanese systems (core/ui.h).
+    shown = ShowSheet<PROPSHEETPAGEA_V1, PROPSHEETHEADERA>(owner, startPage, kCaption, PropertySheetA);
+  }
+  if (shown < 0) {
     ShowMessage(owner, "コンフィグページを開けません", MB_ICONHAND);
     return FALSE;
   }
