@@ -9,6 +9,7 @@
 #include "core/edition.h"
 #include "core/settings.h"
 #include "core/settings_copy.h"
+#include "core/system_dll_win.h"
 #include "core/text.h"
 
 static bool FormPath(int file, char* out) { return file == FILE_GAME_INI ? GetGameIniPath(out) : GetConfigFilePath(out); }
@@ -192,7 +193,7 @@ static void FindPlace(const char* path, char* place, unsigned* links) {
   BY_HANDLE_FILE_INFORMATION info;
   if (GetFileInformationByHandle(h, &info)) *links = info.nNumberOfLinks;
   typedef DWORD(WINAPI * FinalPathFn)(HANDLE, LPSTR, DWORD, DWORD);
-  FinalPathFn finalPath = (FinalPathFn)(void*)GetProcAddress(GetModuleHandleA("kernel32.dll"), "GetFinalPathNameByHandleA");
+  FinalPathFn finalPath = (FinalPathFn)FindKernelFunction("GetFinalPathNameByHandleA");
   char final[MAX_PATH + 16], resolved[MAX_PATH];
   if (finalPath != nullptr) {
     DWORD n = finalPath(h, final, sizeof final, 0 /* FILE_NAME_NORMALIZED | VOLUME_NAME_DOS */);

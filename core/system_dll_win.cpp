@@ -11,7 +11,7 @@
 // update KB2533623 (and is in 8 and later), SetDllDirectoryA with XP SP1, and a
 // static import of either would stop the program from starting on older systems
 // (where m_portal must still show its refusal of Windows 9x).
-static void* FindKernelFunction(const char* name) {
+void* FindKernelFunction(const char* name) {
   HMODULE kernel = GetModuleHandleA("kernel32.dll");
   return kernel == nullptr ? nullptr : (void*)GetProcAddress(kernel, name);
 }

@@ -9,6 +9,9 @@
 // Called first in WinMain, before anything can load a library.
 void RestrictDllSearch();
 
+// A function of kernel32 that older systems may lack; nullptr there.
+void* FindKernelFunction(const char* name);
+
 // Loads a DLL of Windows by its full path in the system folder; nullptr when
 // it cannot be loaded or the path does not fit.
 HMODULE LoadSystemLibrary(const char* name);
