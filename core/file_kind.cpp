@@ -22,6 +22,7 @@ SaveRoute ChooseSaveRoute(unsigned links, CopyResult copy) {
       return ROUTE_COPY;
     case COPY_NOT_ALLOWED:
     case COPY_RIGHTS_NOT_KEPT:
+    case COPY_TOO_LARGE:
       return ROUTE_IN_PLACE;
     default:
       return ROUTE_REFUSED;

@@ -26,13 +26,16 @@ CopyStart ChooseCopyStart(SettingsFileKind kind);
 // from its other names (a hard link keeps the old content), could not be made
 // in a folder that lets no new file be made (a locked-down PC, the .CFG beside
 // the program), and, where it cannot carry the file's own access list, would
-// drop a deny entry. Such a file is written in place, key by key as before
-// the copies, each write still whole; a copy that fails otherwise (a full
-// disk) fails the save, as the file itself would be cut short.
+// drop a deny entry; and a file too large for the save to hold and compare
+// cannot be told from a changed one. Such a file is written in place, key by
+// key as before the copies, each write still whole, once every copy is in
+// place; a copy that fails otherwise (a full disk) fails the save, as the
+// file itself would be cut short.
 enum CopyResult {
   COPY_MADE,           // the copy exists and carries the file's access list
   COPY_NOT_ALLOWED,    // the folder refused a new file
   COPY_RIGHTS_NOT_KEPT,  // the copy could not be given the file's access list
+  COPY_TOO_LARGE,      // the file is larger than a save holds (SETTINGS_FILE_BYTES)
   COPY_FAILED,         // any other failure
 };
 enum SaveRoute { ROUTE_COPY, ROUTE_IN_PLACE, ROUTE_REFUSED };

@@ -13,10 +13,12 @@ bool BurstCanBePlaced(const BurstFile* files, int count) {
 
 static bool ToBePlaced(const BurstFile& f) { return f.written && !f.failed && !f.inPlace; }
 
+static bool ToBeWrittenInPlace(const BurstFile& f) { return f.written && !f.failed && f.inPlace; }
+
 bool KeepOldContent(const BurstFile* files, int count, int index) {
   if (!ToBePlaced(files[index]) || !files[index].stamp.exists) return false;
-  for (int i = index + 1; i < count; ++i)
-    if (ToBePlaced(files[i])) return true;
+  for (int i = 0; i < count; ++i)
+    if ((i > index && ToBePlaced(files[i])) || ToBeWrittenInPlace(files[i])) return true;
   return false;
 }
 

@@ -6,11 +6,11 @@
 
 #include "core/settings_save.h"
 
-// Before a copy goes in place: the file must still be the one the copy was
-// taken from. If another program wrote it meanwhile, a fresh copy is taken and
+// Right before a copy goes in place, after anything slow: the file must still
+// hold the bytes the copy was taken from. If another program wrote it meanwhile, a fresh copy is taken and
 // the save's writes are made on it again, a few times at most (keys this save
-// did not write keep the other program's values, keys it wrote take this
-// save's); with the writes no longer all known, the save fails.
+// did not write keep the other program's values, keys it wrote follow
+// KeyToBeWritten again); with the writes no longer all known, the save fails.
 enum PlaceStep { PLACE_NOW, PLACE_RETAKE, PLACE_REFUSED };
 enum { PLACEMENT_RETAKES = 3 };
 PlaceStep ChooseBeforePlacing(bool fileUnchanged, bool logComplete, int retakesMade);
@@ -20,9 +20,11 @@ PlaceStep ChooseBeforePlacing(bool fileUnchanged, bool logComplete, int retakesM
 bool BurstCanBePlaced(const BurstFile* files, int count);
 
 // Files are put in place in order, and the first that cannot be ends the
-// commit: the files already put in place get their old content back, so that
+// commit; the files written in place follow, from the save's log, once every
+// copy is in place, and are undone when one of their writes fails. Either way
+// the files already put in place get their old content back, so that
 // "nothing was saved" is true. So a file's old content is kept when a later
-// file is still to be put in place.
+// file is still to be put in place, or any file is to be written in place.
 bool KeepOldContent(const BurstFile* files, int count, int index);
 
 // Whether putting a copy in place is tried again after a refusal. A file that

@@ -51,13 +51,22 @@ void ForgetFile(const BurstFile* f) {
   if (lstrcmpiA(f->place, f->path) != 0) ForgetCachedProfile(f->path);
 }
 
-static bool PutInPlace(SettingsFile file, BurstFile* f, bool keepOld) {
-  if (!BringUpToDate(file, f)) return false;
-  if (keepOld) {
+// The old content is copied first and the file compared last, right before
+// the rename: a change made while anything else was done still shows. After
+// a fresh copy the file may have come or gone, so whether its old content is
+// needed is asked again.
+static bool PutInPlace(BurstFile* files, int count, int index) {
+  BurstFile* f = &files[index];
+  for (int retakes = 0;; ++retakes) {
+    if (KeepOldContent(files, count, index)) {
+      BeforeWrite();
+      if (!CopyFileA(f->place, f->old, FALSE)) return false;
+    }
     BeforeWrite();
-    if (!CopyFileA(f->place, f->old, FALSE)) return false;
+    PlaceStep step = CheckBeforePlacing((SettingsFile)index, f, retakes);
+    if (step == PLACE_REFUSED) return false;
+    if (step == PLACE_NOW) break;
   }
-  BeforeWrite();
   if (!RenameOver(f->copy, f->place, f->old)) return false;
   f->placed = true;
   ForgetFile(f);
@@ -69,15 +78,19 @@ static void PutOldBack(BurstFile* f) {
   if (f->stamp.exists ? RenameOver(f->old, f->place, nullptr) : DeleteFileA(f->place) != FALSE) ForgetFile(f);
 }
 
+void PutPlacedBack(BurstFile* files, int count) {
+  for (int j = 0; j < count; ++j)
+    if (files[j].placed) PutOldBack(&files[j]);
+}
+
 // In order; the first file that cannot be put in place ends the commit, and
 // those already in place get their old content back.
 bool PutAllInPlace(BurstFile* files, int count) {
   for (int i = 0; i < count; ++i) {
     BurstFile* f = &files[i];
     if (!f->written || f->inPlace) continue;
-    if (!PutInPlace((SettingsFile)i, f, KeepOldContent(files, count, i))) {
-      for (int j = 0; j < i; ++j)
-        if (files[j].placed) PutOldBack(&files[j]);
+    if (!PutInPlace(files, count, i)) {
+      PutPlacedBack(files, count);
       return false;
     }
   }

@@ -11,3 +11,5 @@ void ForgetFile(const BurstFile* f);
 // Every written file of the burst that has a copy, in order; false, with
 // those already placed given their old content back, when one cannot be.
 bool PutAllInPlace(BurstFile* files, int count);
+// Gives every file placed by this commit its old content back.
+void PutPlacedBack(BurstFile* files, int count);

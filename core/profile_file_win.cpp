@@ -4,6 +4,7 @@
 
 #include <string.h>
 
+#include "core/placement.h"
 #include "core/settings.h"
 #include "core/settings_copy.h"
 #include "core/text.h"
@@ -73,3 +74,77 @@ BOOL WriteProfileKey(const char* section, const char* key, const char* value, co
 }
 
 void ForgetCachedProfile(const char* path) { WritePrivateProfileStringA(nullptr, nullptr, nullptr, path); }
+
+ContentRead ReadContent(const char* path, char* bytes, unsigned size, unsigned* length) {
+  *length = 0;
+  HANDLE h;
+  // Windows 95/98/Me refuse the delete sharing that lets another save put
+  // its copy in place while this one reads.
+  DWORD sharing = FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE;
+  for (int attempts = 1;; ++attempts) {
+    h = CreateFileA(path, GENERIC_READ, sharing, nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
+    if (h != INVALID_HANDLE_VALUE) break;
+    DWORD error = GetLastError();
+    if (error == ERROR_INVALID_PARAMETER && (sharing & FILE_SHARE_DELETE) != 0) {
+      sharing &= ~FILE_SHARE_DELETE;
+      continue;
+    }
+    if (error == ERROR_FILE_NOT_FOUND || error == ERROR_PATH_NOT_FOUND) return CONTENT_MISSING;
+    if (!TryPlacementAgain(attempts, error == ERROR_SHARING_VIOLATION)) return CONTENT_UNREADABLE;
+    Sleep(PLACEMENT_WAIT_MS);
+  }
+  ContentRead result = CONTENT_READ;
+  for (;;) {
+    DWORD got = 0;
+    char probe;
+    char* into = *length < size ? bytes + *length : &probe;
+    DWORD room = *length < size ? size - *length : 1;
+    if (!ReadFile(h, into, room, &got, nullptr)) {
+      result = CONTENT_UNREADABLE;
+      break;
+    }
+    if (got == 0) break;
+    if (into == &probe) {
+      result = CONTENT_TOO_LARGE;
+      break;
+    }
+    *length += got;
+  }
+  CloseHandle(h);
+  return result;
+}
+
+bool WriteContent(const char* path, const char* bytes, unsigned length, const char* like) {
+  DWORD attributes = GetFileAttributesA(like);
+  attributes = attributes == INVALID_FILE_ATTRIBUTES
+                   ? FILE_ATTRIBUTE_NORMAL
+                   : attributes & (FILE_ATTRIBUTE_HIDDEN | FILE_ATTRIBUTE_SYSTEM | FILE_ATTRIBUTE_ARCHIVE);
+  SetFileAttributesA(path, FILE_ATTRIBUTE_NORMAL);  // an older copy must not refuse being replaced
+  HANDLE h = CreateFileA(path, GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
+                         attributes != 0 ? attributes : FILE_ATTRIBUTE_NORMAL, nullptr);
+  if (h == INVALID_HANDLE_VALUE) return false;
+  DWORD put = 0;
+  bool ok = length == 0 || (WriteFile(h, bytes, length, &put, nullptr) && put == length);
+  DWORD error = GetLastError();
+  CloseHandle(h);
+  if (!ok) {
+    DeleteFileA(path);
+    SetLastError(error);
+  }
+  return ok;
+}
+
+bool ReadRawValue(const char* path, const char* section, const char* key, char* out, unsigned size) {
+  // No value of a settings file starts with these bytes; the read gives them
+  // back only for a missing key.
+  static const char kMissing[] = "\x01\x02missing";
+  if (size == 0) return false;
+  GetPrivateProfileStringA(section, key, kMissing, out, size, path);
+  out[size - 1] = '\0';
+  if (strcmp(out, kMissing) == 0) {
+    out[0] = '\0';
+    return false;
+  }
+  CutAtCharBoundary(out, size - 1);
+  return true;
+}

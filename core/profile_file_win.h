@@ -21,3 +21,15 @@ BOOL WriteProfileKey(const char* section, const char* key, const char* value, co
 // The platform keeps profile files in memory between calls. After a file was
 // put in place behind its back, this makes the next call read it afresh.
 void ForgetCachedProfile(const char* path);
+
+// A file's bytes, up to size: CONTENT_READ with *length, CONTENT_MISSING when
+// there is no file, CONTENT_TOO_LARGE, or CONTENT_UNREADABLE. A file another
+// program holds for a moment is tried again as a placement is.
+enum ContentRead { CONTENT_READ, CONTENT_MISSING, CONTENT_TOO_LARGE, CONTENT_UNREADABLE };
+ContentRead ReadContent(const char* path, char* bytes, unsigned size, unsigned* length);
+// A new file with these bytes and the attributes of the file at like
+// (hidden, system, archive); false with the platform's error left as it was.
+bool WriteContent(const char* path, const char* bytes, unsigned length, const char* like);
+// A key's raw value as a read gives it (at most size - 1 bytes, cut at a
+// character boundary); false, out empty, when the key is missing.
+bool ReadRawValue(const char* path, const char* section, const char* key, char* out, unsigned size);

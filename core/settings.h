@@ -43,13 +43,24 @@ int WriteConfigInt(const char* section, const char* key, int value);
 // one failed gets its old content back). AbandonSettingsBurst removes the
 // copies and changes nothing. Either ends the burst; a new Begin abandons an
 // unfinished one. Bursts and single writes of every process of both programs
-// take turns; a file that another program wrote meanwhile gets the burst's
-// writes again on a fresh copy. Where a copy would lose something (a file
-// with a second name, a folder that takes no new file, an access list the
-// copy cannot carry), that file is written in place, key by key.
+// take turns; a file that another program wrote meanwhile (its bytes differ
+// from those the copy was taken from) gets the burst's writes again on a
+// fresh copy. Where a copy would lose something (a file with a second name, a
+// folder that takes no new file, an access list the copy cannot carry), that
+// file is written in place, key by key, at commit once the copies are in
+// place, and undone when a write fails.
 void BeginSettingsBurst();
 bool CommitSettingsBurst();
 void AbandonSettingsBurst();
+
+// What a page writes while the player changes nothing, recorded right after
+// its load with the value each key holds then: between Begin and End writes
+// are recorded, not made. A later write of the same key leaves a value that
+// another program put into the file meanwhile where the player did not change
+// it (core/settings_save.h: KeyToBeWritten). Forget starts over, at a new sheet.
+void BeginRecordingUntouched();
+void EndRecordingUntouched();
+void ForgetUntouched();
 
 // Called before every write to a settings file or to its copy, and before a
 // copy is made or put in place. Tests end the process here to see what a crash

@@ -23,6 +23,11 @@ static bool g_burstActive;
 static LockWait g_burstLock = LOCK_UNAVAILABLE;
 static BurstFile g_burst[SETTINGS_FILE_COUNT];
 static SaveLog g_saveLog;
+// The keys written in place at commit, with the values they held before.
+static SaveLog g_undoLog;
+static char g_fileNow[SETTINGS_FILE_BYTES];
+static bool g_recordingUntouched;
+static LoadedKeys g_loadedKeys;
 
 static const LockWait* BurstLock() { return g_burstActive ? &g_burstLock : nullptr; }
 
@@ -33,30 +38,50 @@ bool IsBurstCopy(const char* path) {
   return false;
 }
 
-static void ReadStamp(const char* path, FileStamp* stamp) {
-  WIN32_FILE_ATTRIBUTE_DATA info;
-  memset(stamp, 0, sizeof *stamp);
-  if (!GetFileAttributesExA(path, GetFileExInfoStandard, &info)) return;
-  stamp->exists = true;
-  stamp->size = ((unsigned long long)info.nFileSizeHigh << 32) | info.nFileSizeLow;
-  stamp->written = ((unsigned long long)info.ftLastWriteTime.dwHighDateTime << 32) | info.ftLastWriteTime.dwLowDateTime;
+// The file's bytes now; one that cannot be read whole reads as changed.
+static void ReadNow(const char* path, FileStamp* stamp, char* bytes) {
+  ContentRead read = ReadContent(path, bytes, SETTINGS_FILE_BYTES, &stamp->size);
+  stamp->exists = read != CONTENT_MISSING;
+  if (read == CONTENT_TOO_LARGE || read == CONTENT_UNREADABLE) stamp->size = SETTINGS_FILE_BYTES + 1;
 }
 
-// The copy of the file as it is now (its stamp read first, so that a change
-// made while copying shows), with the file's access list.
+// The copy of the file as it is now, made from the very bytes that are kept
+// to compare the file with before placing, with the file's access list.
 static CopyResult TakeCopy(BurstFile* f) {
-  ReadStamp(f->place, &f->stamp);
+  memset(&f->stamp, 0, sizeof f->stamp);
+  ContentRead read = ReadContent(f->place, f->taken, sizeof f->taken, &f->stamp.size);
+  if (read == CONTENT_TOO_LARGE) return COPY_TOO_LARGE;
+  if (read == CONTENT_UNREADABLE) return COPY_FAILED;
+  f->stamp.exists = read == CONTENT_READ;
   bool made;
   if (!f->stamp.exists) {
     made = DeleteFileA(f->copy) || GetLastError() == ERROR_FILE_NOT_FOUND;
   } else {
     BeforeWrite();
-    made = CopyFileA(f->place, f->copy, FALSE) != FALSE;
+    made = WriteContent(f->copy, f->taken, f->stamp.size, f->place);
   }
   DWORD error = GetLastError();
   ForgetCachedProfile(f->copy);  // the copy of an earlier burst may still be held in memory
   if (!made) return error == ERROR_ACCESS_DENIED ? COPY_NOT_ALLOWED : COPY_FAILED;
   return !f->stamp.exists || CarryAccessList(f->place, f->copy) ? COPY_MADE : COPY_RIGHTS_NOT_KEPT;
+}
+
+// One logged write made on path, where KeyToBeWritten lets it: the value the
+// key holds there now decides. undo, when given, gets the value it held.
+static bool MakeLoggedWrite(const SaveLog* log, const SaveLogEntry& e, const char* path, SaveLog* undo) {
+  const char* section = SaveLogText(log, e.section);
+  const char* key = SaveLogText(log, e.key);
+  if (e.known && !e.playerChanged) {
+    static char now[LOADED_VALUE_SIZE];
+    bool present = section != nullptr && key != nullptr && ReadRawValue(path, section, key, now, sizeof now);
+    if (!KeyToBeWritten(e.known, e.playerChanged, SaveLogText(log, e.loaded), present ? now : nullptr)) return true;
+  }
+  if (undo != nullptr) {
+    static char before[4096];  // whole, not cut as a page's read is: it goes back as it was
+    bool had = section != nullptr && key != nullptr && ReadRawValue(path, section, key, before, sizeof before);
+    if (!LogSaveWrite(undo, (SettingsFile)e.file, section, key, had ? before : nullptr)) return false;
+  }
+  return WriteProfileKey(section, key, SaveLogText(log, e.value), path) != FALSE;
 }
 
 // The burst's first write to a file decides how the file is saved. The game
@@ -95,13 +120,25 @@ static void StartFile(SettingsFile file, BurstFile* f, const char* path) {
   }
 }
 
+// A write of the sheet's OK carries what the page read at load and whether
+// the player changed the value since (FindLoadedKey). A file written in place
+// is only logged here: it is written at commit, after the copies.
 static BOOL WriteBurstKey(SettingsFile file, const char* path, const char* section, const char* key,
                           const char* value) {
   BurstFile* f = &g_burst[file];
   if (!f->written) StartFile(file, f, path);
   if (f->failed) return FALSE;
-  LogSaveWrite(&g_saveLog, file, section, key, value);  // a full log matters only if the file changes
-  if (!WriteProfileKey(section, key, value, f->inPlace ? f->path : f->copy)) f->failed = true;
+  const LoadedKey* loaded = FindLoadedKey(&g_loadedKeys, file, section, key);
+  bool changed = loaded != nullptr && (value == nullptr || strcmp(value, loaded->untouched) != 0);
+  bool logged = LogSheetWrite(&g_saveLog, file, section, key, value, loaded != nullptr, changed,
+                              loaded == nullptr || loaded->missing ? nullptr : loaded->loaded);
+  if (f->inPlace) {
+    if (!logged) f->failed = true;  // its writes would no longer all be known at commit
+  } else if (logged) {
+    if (!MakeLoggedWrite(&g_saveLog, g_saveLog.entries[g_saveLog.count - 1], f->copy, nullptr)) f->failed = true;
+  } else if (!WriteProfileKey(section, key, value, f->copy)) {  // a full log matters only if the file changes
+    f->failed = true;
+  }
   return f->failed ? FALSE : TRUE;
 }
 
@@ -112,32 +149,42 @@ static BOOL FailWrite(SettingsFile file) {
 }
 
 // Another program wrote the file after the copy was taken: a fresh copy, and
-// this save's writes to it once more, in their order.
+// this save's writes to it once more, in their order, by the same rule.
 static bool Retake(SettingsFile file, BurstFile* f) {
   if (TakeCopy(f) != COPY_MADE) return false;
   for (int i = 0; i < g_saveLog.count; ++i) {
     const SaveLogEntry& e = g_saveLog.entries[i];
-    if (e.file == file && !WriteProfileKey(SaveLogText(&g_saveLog, e.section), SaveLogText(&g_saveLog, e.key),
-                                           SaveLogText(&g_saveLog, e.value), f->copy))
-      return false;
+    if (e.file == file && !MakeLoggedWrite(&g_saveLog, e, f->copy, nullptr)) return false;
   }
   return FlushToDisk(f->copy);
 }
 
-bool BringUpToDate(SettingsFile file, BurstFile* f) {
-  for (int retakes = 0;; ++retakes) {
-    FileStamp now;
-    ReadStamp(f->place, &now);
-    switch (ChooseBeforePlacing(SameStamp(now, f->stamp), !g_saveLog.overflowed, retakes)) {
-      case PLACE_NOW:
-        return true;
-      case PLACE_REFUSED:
-        return false;
-      case PLACE_RETAKE:
-        if (!Retake(file, f)) return false;
-        break;
-    }
+PlaceStep CheckBeforePlacing(SettingsFile file, BurstFile* f, int retakesMade) {
+  FileStamp now;
+  ReadNow(f->place, &now, g_fileNow);
+  PlaceStep step = ChooseBeforePlacing(SameContent(now, g_fileNow, f->stamp, f->taken), !g_saveLog.overflowed,
+                                       retakesMade);
+  if (step == PLACE_RETAKE && !Retake(file, f)) return PLACE_REFUSED;
+  return step;
+}
+
+// The files written in place, once every copy is in place: each logged write
+// by the same rule, and on the first that fails, every one of them undone.
+static bool WriteInPlaceFiles() {
+  ClearSaveLog(&g_undoLog);
+  bool ok = true;
+  for (int i = 0; i < g_saveLog.count && ok; ++i) {
+    const SaveLogEntry& e = g_saveLog.entries[i];
+    const BurstFile* f = &g_burst[e.file];
+    if (f->written && !f->failed && f->inPlace) ok = MakeLoggedWrite(&g_saveLog, e, f->path, &g_undoLog);
   }
+  if (ok) return true;
+  for (int i = g_undoLog.count - 1; i >= 0; --i) {
+    const SaveLogEntry& e = g_undoLog.entries[i];
+    WriteProfileKey(SaveLogText(&g_undoLog, e.section), SaveLogText(&g_undoLog, e.key),
+                    SaveLogText(&g_undoLog, e.value), g_burst[e.file].path);
+  }
+  return false;
 }
 
 static void EndBurst() {
@@ -154,6 +201,7 @@ static void EndBurst() {
   }
   memset(g_burst, 0, sizeof g_burst);
   ClearSaveLog(&g_saveLog);
+  ClearSaveLog(&g_undoLog);
   g_burstActive = false;
   ReleaseSaveLock(g_burstLock);
   g_burstLock = LOCK_UNAVAILABLE;
@@ -176,6 +224,10 @@ bool CommitSettingsBurst() {
   for (BurstFile& f : g_burst)
     if (f.written && !f.failed && !f.inPlace && !FlushToDisk(f.copy)) f.failed = true;
   bool saved = BurstCanBePlaced(g_burst, SETTINGS_FILE_COUNT) && PutAllInPlace(g_burst, SETTINGS_FILE_COUNT);
+  if (saved && !WriteInPlaceFiles()) {
+    PutPlacedBack(g_burst, SETTINGS_FILE_COUNT);
+    saved = false;
+  }
   EndBurst();  // removes whatever copy was not put in place
   return saved;
 }
@@ -190,7 +242,21 @@ bool SettingsAccessPath(SettingsFile file, char* out) {
   return true;
 }
 
+// What an untouched page writes, with the value each key holds now.
+static BOOL RecordUntouched(SettingsFile file, const char* section, const char* key, const char* value) {
+  char path[MAX_PATH];
+  static char loaded[LOADED_VALUE_SIZE];
+  bool present = section != nullptr && key != nullptr && SettingsAccessPath(file, path) &&
+                 ReadRawValue(path, section, key, loaded, sizeof loaded);
+  return KeepLoadedKey(&g_loadedKeys, file, section, key, present ? loaded : nullptr, value) ? TRUE : FALSE;
+}
+
+void BeginRecordingUntouched() { g_recordingUntouched = true; }
+void EndRecordingUntouched() { g_recordingUntouched = false; }
+void ForgetUntouched() { memset(&g_loadedKeys, 0, sizeof g_loadedKeys); }
+
 int WriteSettingsKey(SettingsFile file, const char* section, const char* key, const char* value) {
+  if (g_recordingUntouched) return RecordUntouched(file, section, key, value);
   char path[MAX_PATH];
   if (!FormSettingsPath(file, path)) return FailWrite(file);
   if (g_burstActive) return WriteBurstKey(file, path, section, key, value);

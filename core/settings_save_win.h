@@ -3,6 +3,7 @@
 // of them run by core/settings_save_win.cpp.
 #pragma once
 
+#include "core/placement.h"
 #include "core/settings_file.h"
 #include "core/settings_save.h"
 
@@ -21,7 +22,8 @@ void ForgetLeftoverSearch();
 // Whether a path is a copy the running burst made (core/leftovers_win.cpp
 // leaves it alone).
 bool IsBurstCopy(const char* path);
-// Right before a file's copy goes in place (core/placement_win.cpp): if
-// another program wrote the file since the copy was taken, a fresh copy with
-// this burst's writes made again. False when that cannot be done.
-bool BringUpToDate(SettingsFile file, BurstFile* f);
+// Right before a file's copy goes in place (core/placement_win.cpp): whether
+// the file still holds the bytes the copy was taken from; if another program
+// wrote it meanwhile, a fresh copy with this burst's writes made again
+// (PLACE_RETAKE: to be checked once more), or PLACE_REFUSED.
+PlaceStep CheckBeforePlacing(SettingsFile file, BurstFile* f, int retakesMade);

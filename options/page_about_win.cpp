@@ -75,4 +75,4 @@ static void AboutCommand(HWND page, int id) {
   if (id == IDC_ABOUT_UPDATE) StartUpdater();
 }
 
-const PageHandlers kAboutPage = {LoadAbout, AboutCommand, nullptr};
+const PageHandlers kAboutPage = {LoadAbout, AboutCommand, nullptr, nullptr};

@@ -117,9 +117,13 @@ static bool ApplyControls(HWND page) {
     ShowMessage(page, message, MB_ICONEXCLAMATION);
     return false;
   }
-  for (int p = 0; p < PLAYER_COUNT; ++p) WriteSettingInt(&kDeviceKeys[p], StoredDevice(&s, p));
-  for (const BindingKey& key : kBindingKeys) WriteSettingInt(&key.setting, *BindingSlot(&g_keyBindings, &key));
   return true;
 }
 
-const PageHandlers kControlsPage = {LoadControls, ControlsCommand, ApplyControls};
+static void WriteControls(HWND page) {
+  DeviceStates s = ReadDeviceStates(page);
+  for (int p = 0; p < PLAYER_COUNT; ++p) WriteSettingInt(&kDeviceKeys[p], StoredDevice(&s, p));
+  for (const BindingKey& key : kBindingKeys) WriteSettingInt(&key.setting, *BindingSlot(&g_keyBindings, &key));
+}
+
+const PageHandlers kControlsPage = {LoadControls, ControlsCommand, ApplyControls, WriteControls};

@@ -15,4 +15,4 @@ static void FolderCommand(HWND page, int id) {
   }
 }
 
-const PageHandlers kFolderPage = {nullptr, FolderCommand, nullptr};
+const PageHandlers kFolderPage = {nullptr, FolderCommand, nullptr, nullptr};

@@ -90,9 +90,8 @@ static void OnlinePageCommand(HWND page, int id) {
   }
 }
 
-static bool ApplyOnlinePage(HWND page) {
+static void WriteOnlinePage(HWND page) {
   for (int i = 0; i < kOnlineFieldCount; ++i) SaveField(page, &kOnlineFields[i]);
-  return true;
 }
 
-const PageHandlers kOnlinePage = {LoadOnlinePage, OnlinePageCommand, ApplyOnlinePage};
+const PageHandlers kOnlinePage = {LoadOnlinePage, OnlinePageCommand, nullptr, WriteOnlinePage};

@@ -21,13 +21,12 @@ static void QuickMessageCommand(HWND page, int id) {
 
 // The edits take any length; the game reads at most 255 bytes, cut where a
 // double-byte character would otherwise lose its second half.
-static bool ApplyQuickMessages(HWND page) {
+static void WriteQuickMessages(HWND page) {
   for (int n = 1; n <= QUICK_MESSAGE_COUNT; ++n) {
     char text[QUICK_MESSAGE_SIZE];
     GetStoredItemText(page, QuickMessageEditId(n), GetSettingString(&kQuickMessageKeys[n - 1]), text, sizeof text);
     WriteSettingString(&kQuickMessageKeys[n - 1], text);
   }
-  return true;
 }
 
-const PageHandlers kQuickMessagePage = {LoadQuickMessages, QuickMessageCommand, ApplyQuickMessages};
+const PageHandlers kQuickMessagePage = {LoadQuickMessages, QuickMessageCommand, nullptr, WriteQuickMessages};

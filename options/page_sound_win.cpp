@@ -16,9 +16,6 @@ static void SoundCommand(HWND page, int id) {
   SetChecked(page, IDC_SND_OFF, false);
 }
 
-static bool ApplySound(HWND page) {
-  WriteSettingInt(&kSoundModeKey, SoundModeToStore(IsChecked(page, IDC_SND_ON)));
-  return true;
-}
+static void WriteSound(HWND page) { WriteSettingInt(&kSoundModeKey, SoundModeToStore(IsChecked(page, IDC_SND_ON))); }
 
-const PageHandlers kSoundPage = {LoadSound, SoundCommand, ApplySound};
+const PageHandlers kSoundPage = {LoadSound, SoundCommand, nullptr, WriteSound};

@@ -92,7 +92,7 @@ static void VideoCommand(HWND page, int id) {
   }
 }
 
-static bool ApplyVideo(HWND page) {
+static void WriteVideo(HWND page) {
   char text[256];
   VideoSettings s;
   s.resolution = GetComboSelection(page, IDC_VID_RESOLUTION);
@@ -109,7 +109,6 @@ static bool ApplyVideo(HWND page) {
   int values[VIDEO_KEY_COUNT];
   VideoToStore(&s, values);
   for (VideoKey k : kVideoWriteOrder) WriteSettingInt(&kVideoKeys[k], values[k]);
-  return true;
 }
 
-const PageHandlers kVideoPage = {LoadVideo, VideoCommand, ApplyVideo};
+const PageHandlers kVideoPage = {LoadVideo, VideoCommand, nullptr, WriteVideo};

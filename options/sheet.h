@@ -9,11 +9,15 @@ int CALLBACK OptionsSheetCallback(HWND sheet, UINT msg, LPARAM lParam);
 INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int pageIndex);
 
 // What a page supplies; any handler may be missing. apply returns false to
-// refuse the OK (it has already told the player why).
+// refuse the OK (it has already told the player why); write then makes the
+// page's writes from its controls. write is also run right after load, its
+// writes recorded rather than made: what the page writes while the player
+// changes nothing (core/settings.h: BeginRecordingUntouched).
 struct PageHandlers {
   void (*load)(HWND page);
   void (*command)(HWND page, int id);
   bool (*apply)(HWND page);
+  void (*write)(HWND page) = nullptr;
 };
 
 // The handlers per page, in page order.

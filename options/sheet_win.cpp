@@ -84,6 +84,7 @@ static INT_PTR ShowSheet(HWND owner, int startPage, const Char* caption, INT_PTR
 BOOL ShowOptionsSheet(HWND owner, int startPage) {
   static const char kCaption[] = "Zanto Win 偽Configurator";
   INT_PTR shown;
+  ForgetUntouched();
   if (UseWideCalls()) {
     // The wide records keep the pages' templates, tab names included, as
     // written (core/ui.h).
@@ -127,6 +128,7 @@ static bool ApplyPage(HWND page, int pageIndex, const PageHandlers* h) {
     AbandonSettingsBurst();
     return false;
   }
+  if (h->write != nullptr) h->write(page);
   if (role.ends && !CommitSettingsBurst()) {
     ShowMessage(page, kSettingsSaveFailed, MB_ICONERROR);
     return false;
@@ -135,12 +137,17 @@ static bool ApplyPage(HWND page, int pageIndex, const PageHandlers* h) {
 }
 
 INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int pageIndex) {
-  static const PageHandlers kNone = {nullptr, nullptr, nullptr};
+  static const PageHandlers kNone = {nullptr, nullptr, nullptr, nullptr};
   const PageHandlers* h = g_pageHandlers[pageIndex];
   if (h == nullptr) h = &kNone;
   switch (msg) {
     case WM_INITDIALOG:
       if (h->load != nullptr) h->load(page);
+      if (h->write != nullptr) {
+        BeginRecordingUntouched();
+        h->write(page);
+        EndRecordingUntouched();
+      }
       return TRUE;
     case WM_COMMAND:
       if (h->command != nullptr) h->command(page, LOWORD(wParam));

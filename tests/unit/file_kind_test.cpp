@@ -22,6 +22,7 @@ TEST(SaveRoute, InPlaceWhereACopyWouldLoseSomething) {
   EXPECT_EQ(ChooseSaveRoute(2, COPY_MADE), ROUTE_IN_PLACE);  // a hard link
   EXPECT_EQ(ChooseSaveRoute(1, COPY_NOT_ALLOWED), ROUTE_IN_PLACE);
   EXPECT_EQ(ChooseSaveRoute(1, COPY_RIGHTS_NOT_KEPT), ROUTE_IN_PLACE);
+  EXPECT_EQ(ChooseSaveRoute(1, COPY_TOO_LARGE), ROUTE_IN_PLACE);  // too large to compare
   EXPECT_EQ(ChooseSaveRoute(1, COPY_FAILED), ROUTE_REFUSED);  // a full disk
 }
 

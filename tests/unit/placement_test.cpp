@@ -6,27 +6,33 @@
 
 namespace {
 
-// Changed meanwhile: retaken a few times while every write is known, else refused.
+// Changed meanwhile, told by the bytes (one of the same size and time stamp
+// included): retaken a few times while every write is known, else refused.
 TEST(BeforePlacing, RetakesOnlyWithTheWholeLog) {
-  FileStamp a = {true, 10, 5}, b = {true, 10, 6}, none = {false, 1, 2}, none2 = {false, 3, 4};
-  EXPECT_TRUE(SameStamp(a, a) && SameStamp(none, none2));
-  EXPECT_FALSE(SameStamp(a, b) || SameStamp(a, none));
+  FileStamp a = {true, 4}, shorter = {true, 3}, none = {false, 4}, none2 = {false, 0};
+  EXPECT_TRUE(SameContent(a, "Log=", a, "Log=") && SameContent(none, "", none2, "x"));
+  EXPECT_FALSE(SameContent(a, "Log=", a, "Log:") || SameContent(a, "Log=", shorter, "Log") ||
+               SameContent(a, "Log=", none, "Log="));
   EXPECT_EQ(ChooseBeforePlacing(true, false, 9), PLACE_NOW);
   EXPECT_EQ(ChooseBeforePlacing(false, true, 0), PLACE_RETAKE);
   EXPECT_EQ(ChooseBeforePlacing(false, true, PLACEMENT_RETAKES), PLACE_REFUSED);
   EXPECT_EQ(ChooseBeforePlacing(false, false, 0), PLACE_REFUSED);
 }
 
-// The old content is kept only for a file that existed and has a later file to follow.
+// The old content is kept only for a file that existed and has a later file
+// to follow, or a file written in place (at commit, after every copy).
 TEST(Placement, OldContentKeptWhileALaterFileFollows) {
-  BurstFile files[2] = {};
+  static BurstFile files[2];
   files[0].written = files[1].written = true;
-  files[0].stamp.exists = true;
+  files[0].stamp.exists = files[1].stamp.exists = true;
   EXPECT_TRUE(KeepOldContent(files, 2, 0));
   EXPECT_FALSE(KeepOldContent(files, 2, 1));
   files[1].inPlace = true;
-  EXPECT_FALSE(KeepOldContent(files, 2, 0));
+  EXPECT_TRUE(KeepOldContent(files, 2, 0));
   files[1].inPlace = false;
+  files[0].inPlace = true;
+  EXPECT_TRUE(KeepOldContent(files, 2, 1));
+  files[0].inPlace = false;
   files[0].stamp.exists = false;
   EXPECT_FALSE(KeepOldContent(files, 2, 0));
   EXPECT_EQ(ChoosePlacementCall(ERROR_CODE_CALL_NOT_IMPLEMENTED), PLACE_BY_TWO_RENAMES);  // Windows 98/Me

@@ -14,6 +14,7 @@
 #include "core/edition.h"
 #include "core/settings_copy.h"
 #include "core/ui.h"
+#include "res/ids_online.h"
 #include "res/ids_quickmsg.h"
 
 static std::string IniPath() {
@@ -303,6 +304,108 @@ static void HeldFileLeavesBothAsTheyWere() {
   }
 }
 
+// ---- another program's write at a chosen moment ---------------------------------------------
+
+static std::string g_gameWrites;  // what the game puts into Zanto.ini at the chosen write
+static int g_gameWritesAt;
+
+// The game rewrites Zanto.ini at the chosen step of the save, to the same
+// size and with the same time stamp, as within one tick of a FAT folder.
+static void GameWritesAtStep() {
+  if (++g_writes != g_gameWritesAt) return;
+  HANDLE f = CreateFileA(IniPath().c_str(), GENERIC_READ | GENERIC_WRITE, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                         OPEN_EXISTING, 0, nullptr);
+  FILETIME written;
+  GetFileTime(f, nullptr, nullptr, &written);
+  DWORD put = 0;
+  WriteFile(f, g_gameWrites.data(), (DWORD)g_gameWrites.size(), &put, nullptr);
+  SetFileTime(f, nullptr, nullptr, &written);
+  CloseHandle(f);
+}
+
+// A change of the same size and time stamp, made right before the copy takes
+// the file's place (the last step, after everything slow), is kept.
+static void SameSizeChangeAtTheLastMomentIsKept() {
+  PutGameIni("[NETWORK]\r\nOther=1\r\n");
+  g_gameWrites = "[NETWORK]\r\nOther=2\r\n";
+  g_writes = 0;
+  g_gameWritesAt = 3;  // the copy, the key, then right before the placement
+  g_settingsWriteHook = GameWritesAtStep;
+  CHECK(SaveKeys({"Mine"}));
+  g_settingsWriteHook = nullptr;
+  CHECK_EQ(g_writes, 6);  // the change seen: a fresh copy, the key once more, the placement
+  std::string text = GameIniText();
+  CHECK(Has(text, "Other=2") && Has(text, "Mine=saved"));
+  CHECK(NoCopyOf(IniPath()));
+}
+
+// The game changes a key while the sheet is open; the player changes another
+// (and one the game changed too): the game's value of the key the player left
+// alone stays, the player's values go in, and every other key is as always.
+static void UntouchedKeyKeepsTheGamesChange() {
+  PutGameIni("[PERIPHERAL]\r\nPLAYER1 KEYBOARD FIRE1=28\r\n[NETWORK]\r\nChatLines=10\r\nLog=0\r\n");
+  RunSheet(nullptr, PAGE_CONTROLS, {SelectPage(PAGE_ONLINE), [](HWND sheet) {
+    WriteWholeFile(IniPath().c_str(),
+                   "[PERIPHERAL]\r\nPLAYER1 KEYBOARD FIRE1=30\r\n[NETWORK]\r\nChatLines=20\r\nLog=0\r\n");
+    SetDlgItemTextA(PageWindow(sheet, PAGE_ONLINE), IDC_ONL_CHATLINES, "12");
+  }, PressOk()});
+  std::string text = GameIniText();
+  CHECK(Has(text, "PLAYER1 KEYBOARD FIRE1=30\r\n") && Has(text, "ChatLines=12\r\n"));
+  CHECK(Has(text, "PLAYER1 KEYBOARD FIRE2=44\r\n") && Has(text, "Log=0\r\n"));  // defaults and the rest, as always
+}
+
+// The configuration file has a second name, so it is written in place. An OK
+// whose Zanto.ini cannot be put in place leaves it untouched; one whose
+// in-place write fails after Zanto.ini was put in place undoes both.
+static int g_afterPlacement;
+static HANDLE g_cfgHeld = INVALID_HANDLE_VALUE;
+static void CfgRefusesThirdWrite() {
+  if (!Has(GameIniText(), "ChatLines=")) return;  // Zanto.ini not in place yet
+  if (g_cfgHeld != INVALID_HANDLE_VALUE) CloseHandle(g_cfgHeld);
+  g_cfgHeld = INVALID_HANDLE_VALUE;
+  if (++g_afterPlacement == 3)  // held with no sharing, as another program may, for this write only
+    g_cfgHeld = CreateFileA(CfgPath().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+}
+
+static void InPlaceFileJoinsTheAllOrNothing() {
+  const char* ini = "[NETWORK]\r\nLog=1\r\n";
+  const char* cfg = "[m_portal]\r\nKeep=yes\r\n";
+  std::string other = CfgPath() + ".second";
+  for (int round = 0; round < 2; ++round) {
+    PutGameIni(ini);
+    PutConfigFile(cfg);
+    DeleteFileA(other.c_str());
+    CHECK(CreateHardLinkA(other.c_str(), CfgPath().c_str(), nullptr));
+    HANDLE child = nullptr;
+    if (round == 0) {
+      MakeEvents();
+      child = StartChild(("hold \"" + IniPath() + "\"").c_str());
+      CHECK_EQ(WaitForSingleObject(g_paused, 30000), WAIT_OBJECT_0);
+    } else {
+      g_afterPlacement = 0;
+      g_settingsWriteHook = CfgRefusesThirdWrite;
+    }
+    g_messageHook = RecordMessage;
+    g_messageCount = 0;
+    RunSheet(nullptr, PAGE_ONLINE, {PressOk(), [](HWND sheet) { CHECK(IsWindowVisible(sheet)); }, PressCancel()});
+    g_messageHook = nullptr;
+    g_settingsWriteHook = nullptr;
+    if (child != nullptr) {
+      SetEvent(g_goOn);
+      CHECK_EQ(WaitForChild(child), 0);
+    } else {
+      CHECK(g_afterPlacement >= 4);  // the failed write, then the undoing
+    }
+    CHECK_EQ(g_messageCount, 1);
+    CHECK_TEXT(GameIniText(), ini);
+    std::string cfgNow = ConfigText();
+    CHECK(Has(cfgNow, "Keep=yes") && !Has(cfgNow, "Matchup_"));
+    CHECK(FileText(other) == cfgNow);
+    CHECK(NoCopyOf(IniPath()) && NoCopyOf(CfgPath()));
+    DeleteFileA(other.c_str());
+  }
+}
+
 // ---- files that are not plain files --------------------------------------------------------
 
 // A Zanto.ini with a second name: both names see the save.
@@ -395,6 +498,9 @@ void RunTests() {
   SecondProcessLeavesALiveSaveAlone();
   ChangeMadeMeanwhileIsKept();
   HeldFileLeavesBothAsTheyWere();
+  SameSizeChangeAtTheLastMomentIsKept();
+  UntouchedKeyKeepsTheGamesChange();
+  InPlaceFileJoinsTheAllOrNothing();
   SecondNameSeesTheSave();
   OwnAccessListIsKept();
   PathAtTheLimitIsSaved();
