@@ -14,7 +14,12 @@ add_compile_definitions(
   ZANTO_WEB_TOP="${ZANTO_WEB_TOP}" ZANTO_WEB_NEWS="${ZANTO_WEB_NEWS}"
   ZANTO_WEB_TOP_LEGACY="${ZANTO_WEB_TOP_LEGACY}" ZANTO_WEB_NEWS_LEGACY="${ZANTO_WEB_NEWS_LEGACY}"
   WINVER=0x0501 _WIN32_WINNT=0x0501 _WIN32_IE=0x0500)
-add_compile_options(-Os -ffunction-sections -fdata-sections -fno-exceptions -fno-rtti
+# No -fdata-sections: for PE targets GCC puts every writable variable it
+# places in a section of its own into ".data$name", zero-initialised ones too,
+# so that the save's fixed buffers (its log, the burst's paths, an access
+# list) would take 47 KB of the file instead of costing nothing in .bss. The
+# programs' data is all in use, so collecting it per variable saves nothing.
+add_compile_options(-Os -ffunction-sections -fno-exceptions -fno-rtti
                     -fno-asynchronous-unwind-tables -fno-threadsafe-statics
                     -ffile-prefix-map=${CMAKE_SOURCE_DIR}=. -ffile-prefix-map=${CMAKE_BINARY_DIR}=build)
 # Reproducible: no time stamp in the PE header, so that two builds of the same
