@@ -50,6 +50,10 @@ int WriteConfigInt(const char* section, const char* key, int value);
 void BeginSettingsBurst();
 bool CommitSettingsBurst();
 void AbandonSettingsBurst();
+// What the player is told after a CommitSettingsBurst that returned false:
+// that nothing was saved, or, where a file already put in place could not get
+// its old content back, which file has the new settings and which has not.
+const char* FailedSaveText();
 
 // Called before every write to a settings file or to its copy, and before a
 // copy is made or put in place. Tests end the process here to see what a crash
