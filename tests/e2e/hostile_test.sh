@@ -432,6 +432,43 @@ test_mp_linked_ini_and_locked_folder_are_saved() {
   hs_cleanup
 }
 
+# A Zanto.ini that links to a target whose path is too long to be had is
+# written in place through the link, which stays; a link to a read-only target
+# is refused as a read-only Zanto.ini is, and leaves no copy on either side.
+test_mp_links_whose_target_cannot_take_a_copy() {
+  hs_cleanup
+  local deep="$C/zanto deep" i
+  for i in 1 2 3 4 5; do deep="$deep/$(printf 'p%.0s' $(seq 1 60))"; done
+  mkdir -p "$SETTINGS_DIR" "$deep"
+  rm -f "$INI"
+  printf '[NETWORK]\r\nLog=1\r\n[GAME]\r\nScore=5\r\n' > "$deep/Zanto.ini"
+  ln -s "$deep/Zanto.ini" "$INI"
+  hs_start m_portal
+  check_ok "sheet opens" hs_open_sheet
+  zd ok "$SHEET"
+  check_ok "OK through a link to a long path closes the sheet" zd gone "$SHEET" 10000
+  check "Zanto.ini still a link" 1 "$([ -L "$INI" ] && echo 1)"
+  check "binding keys saved at the target" 22 "$(hs_values "$deep/Zanto.ini" PERIPHERAL "$HS_BINDING_KEYS" | grep -c .)"
+  check "the target's other keys kept" "Score=5" "$(hs_values "$deep/Zanto.ini" GAME Score)"
+  check "no copy left" "Zanto.ini Zanto.ini" "$(ls "$deep" "$SETTINGS_DIR" | grep -v -e : -e '^$' | tr '\n' ' ' | sed 's/ $//')"
+  check "exit code" 1 "$(hs_mp_exit)"
+  rm -rf "$C/zanto deep" "$INI"
+
+  hs_cleanup
+  local target_dir="$C/zanto linked"
+  mkdir -p "$target_dir"
+  printf '[NETWORK]\r\nLog=1\r\n' > "$target_dir/Zanto.ini"
+  chmod a-w "$target_dir/Zanto.ini"
+  ln -s "$target_dir/Zanto.ini" "$INI"
+  hs_start m_portal
+  check_ok "sheet opens" hs_open_sheet
+  hs_ok_fails "link to a read-only target" link-read-only
+  check "the target unchanged" "$(printf '[NETWORK]\r\nLog=1\r\n' | md5sum)" "$(hs_sum "$target_dir/Zanto.ini")"
+  check "no copy left" "Zanto.ini Zanto.ini" "$(ls "$target_dir" "$SETTINGS_DIR" | grep -v -e : -e '^$' | tr '\n' ' ' | sed 's/ $//')"
+  check "exit code" 1 "$(hs_mp_exit)"
+  rm -rf "$target_dir" "$INI"
+}
+
 # ---- a full disk --------------------------------------------------------------------
 
 # The settings folder and a program folder on small file systems filled to
