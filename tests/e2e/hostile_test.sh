@@ -83,15 +83,24 @@ hs_sheet_ok() {  # title
   zd gone "$SHEET" 10000
 }
 
+# Answers the failure message of an OK: it closes, no second one follows, and
+# the sheet is still open behind it. Each is a wait with a bound, not a look at
+# a fixed moment after the answer: on a loaded machine the box may still be
+# closing then, and the sheet still disabled behind it.
+hs_answer_failure() {  # description
+  zd answer "$TITLE_MP" 1
+  check_ok "$1: the message closes" zd boxgone "$TITLE_MP" 10000
+  check "$1: one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check_ok "$1: sheet still open" zd wait "$SHEET" 10000
+}
+
 # Presses OK on m_portal's open options sheet, which cannot save: one message,
 # the sheet still open behind it; then Cancel.
 hs_ok_fails() {  # description screenshot-name
   zd ok "$SHEET"
   check "$1: message" "$HS_SAVE_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
   shot "hostile-$2"
-  zd answer "$TITLE_MP" 1
-  check "$1: one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
-  check_ok "$1: sheet still open" zd wait "$SHEET" 1000
+  hs_answer_failure "$1"
   zd cancel "$SHEET"
   check_ok "$1: Cancel closes the sheet" zd gone "$SHEET" 10000
 }
@@ -492,9 +501,7 @@ test_mp_full_disk_keeps_both_settings_files() {
   zd ok "$SHEET"
   check "the player is told" "$HS_SAVE_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
   shot hostile-full-disk
-  zd answer "$TITLE_MP" 1
-  check "one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
-  check_ok "sheet still open" zd wait "$SHEET" 1000
+  hs_answer_failure "full disk"
   check "Zanto.ini unchanged" "$sum" "$(hs_sum "$INI")"
   check "no copy left" "Zanto.ini filler" "$(ls "$SETTINGS_DIR" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
   # With room again, a second OK on the same sheet saves everything.
