@@ -12,7 +12,7 @@
 // the colour chooser, the duplicate keys, a game controller error) stay in
 // Japanese: that earlier build translated its dialog templates and nothing
 // else, and its players know those boxes as they are. A message that launcher
-// words in English is edition data here (kSettingsSaveFailed).
+// words in English is edition data here (kSettingsSaveFailed, kSettingsSavedInPart).
 #pragma once
 
 #include "core/paths.h"
