@@ -12,7 +12,7 @@
 // the colour chooser, the duplicate keys, a game controller error) stay in
 // Japanese: that earlier build translated its dialog templates and nothing
 // else, and its players know those boxes as they are. A message that launcher
-// words in English is edition data here (kSettingsSaveFailed).
+// words in English is edition data here (kSettingsSaveFailed, kSettingsSavedInPart).
 #pragma once
 
 #include "core/paths.h"
@@ -30,9 +30,12 @@ bool SettingsPerUserAllowed();
 
 // Saving settings: the program's name in the copies it saves through (both
 // programs save Zanto.ini), and what the player is told when an OK of the
-// options sheet cannot save.
+// options sheet cannot save: that nothing was saved, or (kSettingsSavedInPart,
+// with the names of the saved file and of the unsaved one) that one file has
+// the new settings all the same.
 extern const char kSettingsCopyTag[];
 extern const char kSettingsSaveFailed[];
+extern const char kSettingsSavedInPart[];
 
 // Own address: whether link-local addresses (169.254.0.0/16) count as private.
 extern const bool kLinkLocalIsPrivate;

@@ -26,20 +26,37 @@ CopyStart ChooseCopyStart(SettingsFileKind kind);
 // from its other names (a hard link keeps the old content), could not be made
 // in a folder that lets no new file be made (a locked-down PC, the .CFG beside
 // the program), and, where it cannot carry the file's own access list, would
-// drop a deny entry; and a file too large for the save to hold and compare
-// cannot be told from a changed one. Such a file is written in place, key by
-// key as before the copies, each write still whole, once every copy is in
-// place; a copy that fails otherwise (a full disk) fails the save, as the
-// file itself would be cut short.
+// drop a deny entry; a file too large for the save to hold and compare
+// cannot be told from a changed one. Where the file itself cannot be found
+// behind its name (a symbolic link whose target's path is too long, on a
+// volume without a drive letter, or cannot be opened), a copy beside the name
+// would replace the link. Such a file is written in place, key by key as
+// before the copies, each write still whole, once every copy is in place; a
+// copy that fails otherwise (a full disk) fails the save, as the file itself
+// would be cut short.
 enum CopyResult {
   COPY_MADE,           // the copy exists and carries the file's access list
   COPY_NOT_ALLOWED,    // the folder refused a new file
   COPY_RIGHTS_NOT_KEPT,  // the copy could not be given the file's access list
   COPY_TOO_LARGE,      // the file is larger than a save holds (SETTINGS_FILE_BYTES)
+  COPY_VIRTUALISED,    // the copy landed in the user's VirtualStore (CopyIsVirtualised)
   COPY_FAILED,         // any other failure
 };
 enum SaveRoute { ROUTE_COPY, ROUTE_IN_PLACE, ROUTE_REFUSED };
-SaveRoute ChooseSaveRoute(unsigned links, CopyResult copy);
+SaveRoute ChooseSaveRoute(bool placeFound, unsigned links, CopyResult copy);
+
+// UAC virtualisation: the programs declare no execution level, so on Vista and
+// later a run without administrator rights has its writes into a folder it may
+// not write to (Program Files, where the .CFG is) redirected into the user's
+// VirtualStore. A new file there, such as a copy beside a .CFG that exists in
+// the real folder, is made in VirtualStore, where giving it the real file's
+// access list (users may only read) makes every write to it fail, and putting
+// it over the real file is a rename out of the redirection. Writing the file
+// itself works there as it always has for such programs: the first write
+// copies it into VirtualStore, and every later read of it sees that copy. So
+// the copy is virtualised when the process is, and the copy's real folder
+// (copyFinalPath, null when it cannot be had) is not the file's.
+bool CopyIsVirtualised(bool processVirtualised, const char* place, const char* copyFinalPath);
 
 // A path the platform gives back for an open file ("\\?\C:\...", "\\?\UNC\server\share\...")
 // in the form the profile functions take. False when it is none of these or does not fit.

@@ -1,5 +1,7 @@
 #include "core/placement.h"
 
+#include "core/text.h"
+
 PlaceStep ChooseBeforePlacing(bool fileUnchanged, bool logComplete, int retakesMade) {
   if (fileUnchanged) return PLACE_NOW;
   return logComplete && retakesMade < PLACEMENT_RETAKES ? PLACE_RETAKE : PLACE_REFUSED;
@@ -26,4 +28,22 @@ bool TryPlacementAgain(int attemptsMade, bool fileInUse) { return fileInUse && a
 
 PlacementCall ChoosePlacementCall(unsigned long renameOverError) {
   return renameOverError == ERROR_CODE_CALL_NOT_IMPLEMENTED ? PLACE_BY_TWO_RENAMES : PLACE_BY_RENAME_OVER;
+}
+
+void FormFailedSaveText(const BurstFile* files, int count, const char* nothingSaved, const char* savedInPart,
+                        char* out, size_t size) {
+  const char* saved = nullptr;
+  const char* unsaved = nullptr;
+  for (int i = 0; i < count; ++i) {
+    if (!files[i].written) continue;
+    const char* name = SettingsFileName(files[i].path);
+    if (name == nullptr) name = files[i].path;
+    if (files[i].undoFailed) {
+      if (saved == nullptr) saved = name;
+    } else if (unsaved == nullptr) {
+      unsaved = name;
+    }
+  }
+  if (saved == nullptr || unsaved == nullptr || !TextFormat(out, size, savedInPart, saved, unsaved))
+    TextCopy(nothingSaved, out, size);
 }

@@ -3,6 +3,7 @@
 // the renames, and what is kept to undo a placement when a later one fails.
 // core/placement_win.cpp makes the renames.
 #pragma once
+#include <stddef.h>
 
 #include "core/settings_save.h"
 
@@ -42,3 +43,11 @@ bool TryPlacementAgain(int attemptsMade, bool fileInUse);
 enum { ERROR_CODE_CALL_NOT_IMPLEMENTED = 120 };
 enum PlacementCall { PLACE_BY_RENAME_OVER, PLACE_BY_TWO_RENAMES };
 PlacementCall ChoosePlacementCall(unsigned long renameOverError);
+
+// What the player is told when a commit fails. Where a file already put in
+// place could not be given its old content back (another program held it for
+// longer than the retries), "nothing was saved" would not be true: the text is
+// then savedInPart, formed with the names of that file and of one that was not
+// saved (in that order), else nothingSaved.
+void FormFailedSaveText(const BurstFile* files, int count, const char* nothingSaved, const char* savedInPart,
+                        char* out, size_t size);

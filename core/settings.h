@@ -52,6 +52,10 @@ int WriteConfigInt(const char* section, const char* key, int value);
 void BeginSettingsBurst();
 bool CommitSettingsBurst();
 void AbandonSettingsBurst();
+// What the player is told after a CommitSettingsBurst that returned false:
+// that nothing was saved, or, where a file already put in place could not get
+// its old content back, which file has the new settings and which has not.
+const char* FailedSaveText();
 
 // What a page writes while the player changes nothing, recorded right after
 // its load with the value each key holds then: between Begin and End writes

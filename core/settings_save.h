@@ -68,6 +68,7 @@ struct BurstFile {
   bool failed;                     // a step failed: the file has to stay as it was
   bool inPlace;                    // written in place (ROUTE_IN_PLACE): nothing to put in place
   bool placed;                     // its copy took its place during this commit
+  bool undoFailed;                 // placed, and its old content could not be put back: it keeps the new
   FileStamp stamp;                 // the file when its copy was taken
   char taken[SETTINGS_FILE_BYTES]; // its bytes then
 };

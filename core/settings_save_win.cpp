@@ -28,6 +28,7 @@ static SaveLog g_undoLog;
 static char g_fileNow[SETTINGS_FILE_BYTES];
 static bool g_recordingUntouched;
 static LoadedKeys g_loadedKeys;
+static char g_failedSaveText[4 * SETTINGS_PATH_SIZE];
 
 static const LockWait* BurstLock() { return g_burstActive ? &g_burstLock : nullptr; }
 
@@ -63,6 +64,7 @@ static CopyResult TakeCopy(BurstFile* f) {
   DWORD error = GetLastError();
   ForgetCachedProfile(f->copy);  // the copy of an earlier burst may still be held in memory
   if (!made) return error == ERROR_ACCESS_DENIED ? COPY_NOT_ALLOWED : COPY_FAILED;
+  if (f->stamp.exists && CopyLandedElsewhere(f->place, f->copy)) return COPY_VIRTUALISED;
   return !f->stamp.exists || CarryAccessList(f->place, f->copy) ? COPY_MADE : COPY_RIGHTS_NOT_KEPT;
 }
 
@@ -94,10 +96,12 @@ static void StartFile(SettingsFile file, BurstFile* f, const char* path) {
     return;
   }
   RemoveLeftoverCopies(file, path, BurstLock());
-  CopyStart start = ChooseCopyStart(KindOfFile(path));
+  SettingsFileKind kind = KindOfFile(path);
   unsigned links = 1;
-  if (start == COPY_FROM_FILE) FindPlace(path, f->place, &links);
+  bool found = true;
+  if (kind == FILE_KIND_PLAIN || kind == FILE_KIND_READ_ONLY) kind = FindPlace(path, kind, f->place, &links, &found);
   else TextCopy(path, f->place, sizeof f->place);
+  CopyStart start = ChooseCopyStart(kind);
   if (lstrcmpiA(f->place, path) != 0 && LeftoversMayBeRemoved(g_burstLock)) RemoveCopiesBeside(f->place);
   DWORD id = GetCurrentProcessId();
   if (start == COPY_REFUSED || !SettingsCopyPath(f->place, kSettingsCopyTag, id, COPY_NEW, f->copy, sizeof f->copy) ||
@@ -106,8 +110,8 @@ static void StartFile(SettingsFile file, BurstFile* f, const char* path) {
     return;
   }
   if (start == COPY_FRESH && file == GAME_INI && GetSettingsDir()[0] != '\0') CreateFolderTree(GetSettingsDir());
-  CopyResult copy = ChooseSaveRoute(links, COPY_MADE) == ROUTE_IN_PLACE ? COPY_MADE : TakeCopy(f);
-  switch (ChooseSaveRoute(links, copy)) {
+  CopyResult copy = ChooseSaveRoute(found, links, COPY_MADE) == ROUTE_IN_PLACE ? COPY_MADE : TakeCopy(f);
+  switch (ChooseSaveRoute(found, links, copy)) {
     case ROUTE_COPY:
       break;
     case ROUTE_IN_PLACE:
@@ -194,9 +198,11 @@ static void EndBurst() {
       ForgetCachedProfile(f.copy);
       DeleteFileA(f.copy);
     }
+    // An old copy whose file kept the new content (undoFailed) stays for the
+    // next start's leftover handling, as one left by a crash would.
     if (f.old[0] != '\0' && FileExists(f.old)) {
       if (ChooseLeftoverAction(COPY_OLD, FileExists(f.place)) == LEFTOVER_RESTORE) MoveFileA(f.old, f.place);
-      else DeleteFileA(f.old);
+      else if (!f.undoFailed) DeleteFileA(f.old);
     }
   }
   memset(g_burst, 0, sizeof g_burst);
@@ -228,9 +234,14 @@ bool CommitSettingsBurst() {
     PutPlacedBack(g_burst, SETTINGS_FILE_COUNT);
     saved = false;
   }
+  if (!saved)
+    FormFailedSaveText(g_burst, SETTINGS_FILE_COUNT, kSettingsSaveFailed, kSettingsSavedInPart, g_failedSaveText,
+                       sizeof g_failedSaveText);
   EndBurst();  // removes whatever copy was not put in place
   return saved;
 }
+
+const char* FailedSaveText() { return g_failedSaveText[0] != '\0' ? g_failedSaveText : kSettingsSaveFailed; }
 
 // ---- the access operations' side ----------------------------------------------------------
 

@@ -26,6 +26,7 @@
 //   zdrive ok TITLE / cancel TITLE     presses the property sheet's OK / Cancel
 //   zdrive msgbox TITLE [ms]           waits for a message box captioned TITLE, prints its text
 //   zdrive answer TITLE ID             presses button ID of that message box
+//   zdrive boxgone TITLE [ms]          no message box captioned TITLE is left (exit 1 on time-out)
 //   zdrive rect TITLE                  prints "x y width height" of the visible window TITLE, in pixels
 //   zdrive boxrect TITLE               the same for the message box captioned TITLE
 //   zdrive list                        lists top-level windows
@@ -135,6 +136,7 @@ static bool IsHidden(const wchar_t* t) {
   return w != nullptr && !IsWindowVisible(w);
 }
 static bool HasMsgBox(const wchar_t* t) { return TopWindow(t, 0, true, true) != nullptr; }
+static bool HasNoMsgBox(const wchar_t* t) { return !HasMsgBox(t); }
 
 // The tab control lives in the program's process: its item record and text
 // buffer must be there too, as the platform copies nothing for TCM_GETITEM.
@@ -219,6 +221,7 @@ int wmain(int argc, wchar_t** argv) {
     PrintUtf8(buf);
     return 0;
   }
+  if (wcscmp(cmd, L"boxgone") == 0) return WaitFor(HasNoMsgBox, title, argc > 3 ? id : 15000) ? 0 : 1;
   if (wcscmp(cmd, L"rect") == 0 || wcscmp(cmd, L"boxrect") == 0) {
     HWND w = TopWindow(title, 0, true, wcscmp(cmd, L"boxrect") == 0);
     RECT r;

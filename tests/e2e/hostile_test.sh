@@ -83,15 +83,24 @@ hs_sheet_ok() {  # title
   zd gone "$SHEET" 10000
 }
 
+# Answers the failure message of an OK: it closes, no second one follows, and
+# the sheet is still open behind it. Each is a wait with a bound, not a look at
+# a fixed moment after the answer: on a loaded machine the box may still be
+# closing then, and the sheet still disabled behind it.
+hs_answer_failure() {  # description
+  zd answer "$TITLE_MP" 1
+  check_ok "$1: the message closes" zd boxgone "$TITLE_MP" 10000
+  check "$1: one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
+  check_ok "$1: sheet still open" zd wait "$SHEET" 10000
+}
+
 # Presses OK on m_portal's open options sheet, which cannot save: one message,
 # the sheet still open behind it; then Cancel.
 hs_ok_fails() {  # description screenshot-name
   zd ok "$SHEET"
   check "$1: message" "$HS_SAVE_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
   shot "hostile-$2"
-  zd answer "$TITLE_MP" 1
-  check "$1: one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
-  check_ok "$1: sheet still open" zd wait "$SHEET" 1000
+  hs_answer_failure "$1"
   zd cancel "$SHEET"
   check_ok "$1: Cancel closes the sheet" zd gone "$SHEET" 10000
 }
@@ -432,6 +441,43 @@ test_mp_linked_ini_and_locked_folder_are_saved() {
   hs_cleanup
 }
 
+# A Zanto.ini that links to a target whose path is too long to be had is
+# written in place through the link, which stays; a link to a read-only target
+# is refused as a read-only Zanto.ini is, and leaves no copy on either side.
+test_mp_links_whose_target_cannot_take_a_copy() {
+  hs_cleanup
+  local deep="$C/zanto deep" i
+  for i in 1 2 3 4 5; do deep="$deep/$(printf 'p%.0s' $(seq 1 60))"; done
+  mkdir -p "$SETTINGS_DIR" "$deep"
+  rm -f "$INI"
+  printf '[NETWORK]\r\nLog=1\r\n[GAME]\r\nScore=5\r\n' > "$deep/Zanto.ini"
+  ln -s "$deep/Zanto.ini" "$INI"
+  hs_start m_portal
+  check_ok "sheet opens" hs_open_sheet
+  zd ok "$SHEET"
+  check_ok "OK through a link to a long path closes the sheet" zd gone "$SHEET" 10000
+  check "Zanto.ini still a link" 1 "$([ -L "$INI" ] && echo 1)"
+  check "binding keys saved at the target" 22 "$(hs_values "$deep/Zanto.ini" PERIPHERAL "$HS_BINDING_KEYS" | grep -c .)"
+  check "the target's other keys kept" "Score=5" "$(hs_values "$deep/Zanto.ini" GAME Score)"
+  check "no copy left" "Zanto.ini Zanto.ini" "$(ls "$deep" "$SETTINGS_DIR" | grep -v -e : -e '^$' | tr '\n' ' ' | sed 's/ $//')"
+  check "exit code" 1 "$(hs_mp_exit)"
+  rm -rf "$C/zanto deep" "$INI"
+
+  hs_cleanup
+  local target_dir="$C/zanto linked"
+  mkdir -p "$target_dir"
+  printf '[NETWORK]\r\nLog=1\r\n' > "$target_dir/Zanto.ini"
+  chmod a-w "$target_dir/Zanto.ini"
+  ln -s "$target_dir/Zanto.ini" "$INI"
+  hs_start m_portal
+  check_ok "sheet opens" hs_open_sheet
+  hs_ok_fails "link to a read-only target" link-read-only
+  check "the target unchanged" "$(printf '[NETWORK]\r\nLog=1\r\n' | md5sum)" "$(hs_sum "$target_dir/Zanto.ini")"
+  check "no copy left" "Zanto.ini Zanto.ini" "$(ls "$target_dir" "$SETTINGS_DIR" | grep -v -e : -e '^$' | tr '\n' ' ' | sed 's/ $//')"
+  check "exit code" 1 "$(hs_mp_exit)"
+  rm -rf "$target_dir" "$INI"
+}
+
 # ---- a full disk --------------------------------------------------------------------
 
 # The settings folder and a program folder on small file systems filled to
@@ -455,9 +501,7 @@ test_mp_full_disk_keeps_both_settings_files() {
   zd ok "$SHEET"
   check "the player is told" "$HS_SAVE_FAILURE" "$(zd msgbox "$TITLE_MP" 10000)"
   shot hostile-full-disk
-  zd answer "$TITLE_MP" 1
-  check "one message only" 1 "$(zd msgbox "$TITLE_MP" 1000 >/dev/null; echo $?)"
-  check_ok "sheet still open" zd wait "$SHEET" 1000
+  hs_answer_failure "full disk"
   check "Zanto.ini unchanged" "$sum" "$(hs_sum "$INI")"
   check "no copy left" "Zanto.ini filler" "$(ls "$SETTINGS_DIR" | LC_ALL=C sort | tr '\n' ' ' | sed 's/ $//')"
   # With room again, a second OK on the same sheet saves everything.

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <string.h>
+
 namespace {
 
 // Changed meanwhile, told by the bytes (one of the same size and time stamp
@@ -37,6 +39,21 @@ TEST(Placement, OldContentKeptWhileALaterFileFollows) {
   EXPECT_FALSE(KeepOldContent(files, 2, 0));
   EXPECT_EQ(ChoosePlacementCall(ERROR_CODE_CALL_NOT_IMPLEMENTED), PLACE_BY_TWO_RENAMES);  // Windows 98/Me
   EXPECT_EQ(ChoosePlacementCall(5), PLACE_BY_RENAME_OVER);
+}
+
+// The player hears that nothing was saved unless a placed file kept the new
+// content because it could not be given back.
+TEST(FailedSave, NamesTheFileThatKeptTheNewSettings) {
+  BurstFile files[2] = {};
+  strcpy(files[0].path, "C:\\Users\\p\\Zanto.ini");
+  strcpy(files[1].path, "C:\\Zanto\\M_PORTAL.CFG");
+  files[0].written = files[1].written = true;
+  char text[256];
+  FormFailedSaveText(files, 2, "none", "%s saved, %s not", text, sizeof text);
+  EXPECT_STREQ(text, "none");
+  files[0].placed = files[0].undoFailed = true;
+  FormFailedSaveText(files, 2, "none", "%s saved, %s not", text, sizeof text);
+  EXPECT_STREQ(text, "Zanto.ini saved, M_PORTAL.CFG not");
 }
 
 }  // namespace

@@ -434,9 +434,7 @@ static std::string AccessList(const std::string& path) {
 // A Zanto.ini with an access list of its own (everyone may read and write
 // it, where a new file lets only its owner write; Wine keeps that much of a
 // list) keeps that list, not the one a new file gets.
-static void OwnAccessListIsKept() {
-  PutGameIni("[NETWORK]\r\nOther=1\r\n");
-  std::string inherited = AccessList(IniPath());
+static void GiveOwnAccessList(const std::string& path) {
   SID_IDENTIFIER_AUTHORITY world = SECURITY_WORLD_SID_AUTHORITY;
   PSID everyone = nullptr;
   AllocateAndInitializeSid(&world, 1, SECURITY_WORLD_RID, 0, 0, 0, 0, 0, 0, 0, &everyone);
@@ -447,13 +445,92 @@ static void OwnAccessListIsKept() {
   SECURITY_DESCRIPTOR sd;
   InitializeSecurityDescriptor(&sd, SECURITY_DESCRIPTOR_REVISION);
   SetSecurityDescriptorDacl(&sd, TRUE, acl, FALSE);
-  CHECK(SetFileSecurityA(IniPath().c_str(), DACL_SECURITY_INFORMATION, &sd));
+  CHECK(SetFileSecurityA(path.c_str(), DACL_SECURITY_INFORMATION, &sd));
+  FreeSid(everyone);
+}
+
+static void OwnAccessListIsKept() {
+  PutGameIni("[NETWORK]\r\nOther=1\r\n");
+  std::string inherited = AccessList(IniPath());
+  GiveOwnAccessList(IniPath());
   std::string own = AccessList(IniPath());
   CHECK(own != inherited);
   CHECK(SaveKeys({"Guarded"}));
   CHECK(Has(GameIniText(), "Guarded=saved"));
   CHECK(AccessList(IniPath()) == own);
-  FreeSid(everyone);
+}
+
+// The burst's copy of a file under this process's name.
+static std::string OwnCopy(const std::string& path, CopyRole role) {
+  char copy[MAX_PATH];
+  SettingsCopyPath(path.c_str(), kSettingsCopyTag, GetCurrentProcessId(), role, copy, sizeof copy);
+  return copy;
+}
+
+static const char kGameMadeIni[] = "[GAME]\r\nScore=9\r\n";
+static bool g_acted;
+
+// The game makes Zanto.ini after the save's copy of the missing file was begun.
+static void GameMakesTheFile() {
+  if (g_acted || GetFileAttributesA(OwnCopy(IniPath(), COPY_NEW).c_str()) == INVALID_FILE_ATTRIBUTES) return;
+  g_acted = true;
+  WriteWholeFile(IniPath().c_str(), kGameMadeIni);
+}
+
+// Another program opens Zanto.ini once it was put in place, and holds it.
+static HANDLE g_iniHolder;
+static void HoldPlacedFile() {
+  if (g_acted || GameIniText() == "[NETWORK]\r\nLog=1\r\n") return;
+  g_acted = true;
+  ResetEvent(g_paused);
+  g_iniHolder = StartChild(("hold \"" + IniPath() + "\"").c_str());
+  WaitForSingleObject(g_paused, 30000);
+}
+
+// The .CFG is held, so an OK of the Online page has to give Zanto.ini its old
+// content back. A Zanto.ini that the game made during the save gets the game's
+// content back, not removed. One that another program holds for longer than
+// the retries keeps the new settings: the player is told that, by name, and
+// its old copy, with the file's own access list, stays for the next start.
+static void UndoneOrToldWhichFileWasSaved() {
+  const char* ini = "[NETWORK]\r\nLog=1\r\n";
+  const char* cfg = "[m_portal]\r\nKeep=yes\r\n";
+  for (SettingsWriteHook hook : {GameMakesTheFile, HoldPlacedFile}) {
+    bool held = hook == HoldPlacedFile;
+    PutGameIni(held ? ini : nullptr);
+    if (held) GiveOwnAccessList(IniPath());
+    std::string own = AccessList(IniPath());
+    PutConfigFile(cfg);
+    MakeEvents();
+    HANDLE cfgHolder = StartChild(("hold \"" + CfgPath() + "\"").c_str());
+    CHECK_EQ(WaitForSingleObject(g_paused, 30000), WAIT_OBJECT_0);
+    g_messageHook = RecordMessage;
+    g_messageCount = 0;
+    g_acted = false;
+    g_iniHolder = nullptr;
+    g_settingsWriteHook = hook;
+    RunSheet(nullptr, PAGE_ONLINE, {PressOk(), PressCancel()});
+    g_settingsWriteHook = nullptr;
+    g_messageHook = nullptr;
+    CHECK(g_acted);
+    CHECK_EQ(g_messageCount, 1);
+    std::string told = g_messages[0].text;
+    if (!held) {
+      CHECK_STR(told.c_str(), kSettingsSaveFailed);
+      CHECK_TEXT(GameIniText(), kGameMadeIni);
+    } else {
+      CHECK(told != kSettingsSaveFailed && Has(told, "Zanto.ini") && Has(told, SettingsFileName(CfgPath().c_str())));
+      CHECK(Has(GameIniText(), "Log=1") && Has(GameIniText(), "ChatLines="));
+      CHECK_TEXT(FileText(OwnCopy(IniPath(), COPY_OLD)), ini);
+      CHECK(AccessList(OwnCopy(IniPath(), COPY_OLD)) == own);
+    }
+    SetEvent(g_goOn);
+    WaitForChild(cfgHolder);
+    if (g_iniHolder != nullptr) WaitForChild(g_iniHolder);
+    CHECK_TEXT(ConfigText(), cfg);
+    CHECK(NoCopyOf(CfgPath()));
+    DeleteFileA(OwnCopy(IniPath(), COPY_OLD).c_str());
+  }
 }
 
 // A settings path that ends right at the path limit: the copy takes a short name.
@@ -504,6 +581,7 @@ void RunTests() {
   SecondNameSeesTheSave();
   OwnAccessListIsKept();
   PathAtTheLimitIsSaved();
+  UndoneOrToldWhichFileWasSaved();
   PutGameIni(nullptr);
   PutConfigFile(nullptr);
 }
