@@ -2,7 +2,7 @@
 // is missing: the one place where a page or a start names a setting.
 #pragma once
 
-enum SettingsFile { GAME_INI, CONFIG_FILE };  // Zanto.ini, or the program's own .CFG
+#include "core/settings_file.h"
 
 struct SettingKey {
   SettingsFile file;

@@ -94,27 +94,28 @@ static const char* ReadString(const char* path, const char* section, const char*
 // ---- access operations ------------------------------------------------------------------
 
 int WriteGameIniString(const char* section, const char* key, const char* value) {
-  return WriteSettingsKey(FILE_GAME_INI, section, key, value);
+  return WriteSettingsKey(GAME_INI, section, key, value);
 }
 
 // The reads of both files: from the file, or from its copy during a burst.
-static const char* ReadFileString(int file, const char* section, const char* key, const char* def, char* result) {
+static const char* ReadFileString(SettingsFile file, const char* section, const char* key, const char* def,
+                                  char* result) {
   char path[MAX_PATH];
   return ReadString(SettingsAccessPath(file, path) ? path : nullptr, section, key, def, result);
 }
 
-static unsigned ReadFileInt(int file, const char* section, const char* key, int def) {
+static unsigned ReadFileInt(SettingsFile file, const char* section, const char* key, int def) {
   char path[MAX_PATH];
   if (!SettingsAccessPath(file, path)) return (unsigned)def;
   return GetPrivateProfileIntA(section, key, def, path);
 }
 
 const char* GetGameIniString(const char* section, const char* key, const char* def) {
-  return ReadFileString(FILE_GAME_INI, section, key, def, g_gameIniResult);
+  return ReadFileString(GAME_INI, section, key, def, g_gameIniResult);
 }
 
 unsigned GetGameIniInt(const char* section, const char* key, int def) {
-  return ReadFileInt(FILE_GAME_INI, section, key, def);
+  return ReadFileInt(GAME_INI, section, key, def);
 }
 
 int WriteGameIniInt(const char* section, const char* key, int value) {
@@ -124,15 +125,15 @@ int WriteGameIniInt(const char* section, const char* key, int value) {
 }
 
 unsigned GetConfigInt(const char* section, const char* key, int def) {
-  return ReadFileInt(FILE_CONFIG, section, key, def);
+  return ReadFileInt(CONFIG_FILE, section, key, def);
 }
 
 const char* GetConfigString(const char* section, const char* key, const char* def) {
-  return ReadFileString(FILE_CONFIG, section, key, def, g_configResult);
+  return ReadFileString(CONFIG_FILE, section, key, def, g_configResult);
 }
 
 int WriteConfigString(const char* section, const char* key, const char* value) {
-  return WriteSettingsKey(FILE_CONFIG, section, key, value);
+  return WriteSettingsKey(CONFIG_FILE, section, key, value);
 }
 
 int WriteConfigHex(const char* section, const char* key, unsigned value) {
