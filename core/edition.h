@@ -33,6 +33,8 @@ bool SettingsPerUserAllowed();
 // options sheet cannot save.
 extern const char kSettingsCopyTag[];
 extern const char kSettingsSaveFailed[];
+// ... and when the save could not have its turn (another program was saving).
+extern const char kSettingsSaveBusy[];
 
 // Own address: whether link-local addresses (169.254.0.0/16) count as private.
 extern const bool kLinkLocalIsPrivate;

@@ -50,6 +50,10 @@ int WriteConfigInt(const char* section, const char* key, int value);
 void BeginSettingsBurst();
 bool CommitSettingsBurst();
 void AbandonSettingsBurst();
+// Whether the last burst failed for want of its turn: another program saved
+// for longer than the bounded wait, or its lock refused this program. The
+// player is told so (kSettingsSaveBusy), whatever the save.
+bool SettingsSaveLackedTurn();
 
 // Called before every write to a settings file or to its copy, and before a
 // copy is made or put in place. Tests end the process here to see what a crash

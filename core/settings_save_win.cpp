@@ -24,7 +24,24 @@ static LockWait g_burstLock = LOCK_UNAVAILABLE;
 static BurstFile g_burst[SETTINGS_FILE_COUNT];
 static SaveLog g_saveLog;
 
+static bool g_saveLackedTurn;
+
 static const LockWait* BurstLock() { return g_burstActive ? &g_burstLock : nullptr; }
+
+// The turn is taken only once files themselves are to be written: at commit,
+// or at the first write to a file written in place. A page's message or a
+// dialog that waits for the player never holds up the other program's saves.
+static bool TakeBurstTurn() {
+  if (g_burstLock == LOCK_NOT_ASKED) g_burstLock = TakeSaveLock(SAVE_LOCK_WAIT_MS);
+  if (!SaveMayProceed(g_burstLock)) g_saveLackedTurn = true;
+  return SaveMayProceed(g_burstLock);
+}
+
+static bool BurstWroteAnything() {
+  for (const BurstFile& f : g_burst)
+    if (f.written) return true;
+  return false;
+}
 
 bool IsBurstCopy(const char* path) {
   for (const BurstFile& f : g_burst)
@@ -73,7 +90,7 @@ static void StartFile(SettingsFile file, BurstFile* f, const char* path) {
   unsigned links = 1;
   if (start == COPY_FROM_FILE) FindPlace(path, f->place, &links);
   else TextCopy(path, f->place, sizeof f->place);
-  if (lstrcmpiA(f->place, path) != 0 && LeftoversMayBeRemoved(g_burstLock)) RemoveCopiesBeside(f->place);
+  if (lstrcmpiA(f->place, path) != 0) RemoveCopiesInTurn(f->place, BurstLock());
   DWORD id = GetCurrentProcessId();
   if (start == COPY_REFUSED || !SettingsCopyPath(f->place, kSettingsCopyTag, id, COPY_NEW, f->copy, sizeof f->copy) ||
       !SettingsCopyPath(f->place, kSettingsCopyTag, id, COPY_OLD, f->old, sizeof f->old)) {
@@ -88,6 +105,7 @@ static void StartFile(SettingsFile file, BurstFile* f, const char* path) {
     case ROUTE_IN_PLACE:
       DeleteFileA(f->copy);
       f->inPlace = true;
+      if (!TakeBurstTurn()) f->failed = true;  // the file itself is written from here on
       break;
     case ROUTE_REFUSED:
       f->failed = true;
@@ -163,7 +181,8 @@ void BeginSettingsBurst() {
   if (g_burstActive) AbandonSettingsBurst();
   memset(g_burst, 0, sizeof g_burst);
   ClearSaveLog(&g_saveLog);
-  g_burstLock = TakeSaveLock(SAVE_LOCK_WAIT_MS);
+  g_burstLock = LOCK_NOT_ASKED;
+  g_saveLackedTurn = false;
   g_burstActive = true;
 }
 
@@ -173,12 +192,15 @@ void AbandonSettingsBurst() {
 
 bool CommitSettingsBurst() {
   if (!g_burstActive) return true;
+  bool turn = !BurstWroteAnything() || TakeBurstTurn();
   for (BurstFile& f : g_burst)
     if (f.written && !f.failed && !f.inPlace && !FlushToDisk(f.copy)) f.failed = true;
-  bool saved = BurstCanBePlaced(g_burst, SETTINGS_FILE_COUNT) && PutAllInPlace(g_burst, SETTINGS_FILE_COUNT);
+  bool saved = turn && BurstCanBePlaced(g_burst, SETTINGS_FILE_COUNT) && PutAllInPlace(g_burst, SETTINGS_FILE_COUNT);
   EndBurst();  // removes whatever copy was not put in place
   return saved;
 }
+
+bool SettingsSaveLackedTurn() { return g_saveLackedTurn; }
 
 // ---- the access operations' side ----------------------------------------------------------
 

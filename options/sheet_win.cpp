@@ -128,7 +128,7 @@ static bool ApplyPage(HWND page, int pageIndex, const PageHandlers* h) {
     return false;
   }
   if (role.ends && !CommitSettingsBurst()) {
-    ShowMessage(page, kSettingsSaveFailed, MB_ICONERROR);
+    ShowMessage(page, SettingsSaveLackedTurn() ? kSettingsSaveBusy : kSettingsSaveFailed, MB_ICONERROR);
     return false;
   }
   return true;

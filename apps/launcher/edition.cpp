@@ -9,6 +9,7 @@ bool SettingsPerUserAllowed() { return !IsWin9xPlatform(); }
 
 const char kSettingsCopyTag[] = "launcher";
 const char kSettingsSaveFailed[] = "The settings could not be saved. Check the free disk space and the file's attributes.";
+const char kSettingsSaveBusy[] = "The settings could not be saved: another program is saving them. Please try again in a moment.";
 
 const bool kLinkLocalIsPrivate = false;
 

@@ -87,6 +87,7 @@ test_mp_two_starts_at_once_give_one_instance() {
     check_ok "try $try: the window shows" zd wait "$TITLE_MP" 30000
     sleep 1
     check "try $try: one main window" 1 "$(zd windows "$TITLE_MP")"
+    [ "$try" = 1 ] && shot two_starts_one_window
     zd click "$TITLE_MP" 2; zd msgbox "$TITLE_MP" 10000 >/dev/null; zd answer "$TITLE_MP" 6
     check_ok "try $try: the survivor ends on Yes" zd gone "$TITLE_MP" 10000
   done
