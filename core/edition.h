@@ -17,8 +17,9 @@
 
 #include "core/paths.h"
 
-// The program's title: window title, instance search text, tray tip and the
-// caption of every message box.
+// The program's title: window title, tray tip and the caption of every
+// message box (a second start of m_portal finds the first by a mark of its
+// own, core/instance.h, as a message box of it carries the title too).
 extern const char kTitle[];
 
 // The install folder this program uses for its own files (Zanto.exe,
