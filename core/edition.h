@@ -17,8 +17,9 @@
 
 #include "core/paths.h"
 
-// The program's title: window title, instance search text, tray tip and the
-// caption of every message box.
+// The program's title: window title, tray tip and the caption of every
+// message box (a second start of m_portal finds the first by a mark of its
+// own, core/instance.h, as a message box of it carries the title too).
 extern const char kTitle[];
 
 // The install folder this program uses for its own files (Zanto.exe,
@@ -36,6 +37,8 @@ bool SettingsPerUserAllowed();
 extern const char kSettingsCopyTag[];
 extern const char kSettingsSaveFailed[];
 extern const char kSettingsSavedInPart[];
+// ... and when the save could not have its turn (another program was saving).
+extern const char kSettingsSaveBusy[];
 
 // Own address: whether link-local addresses (169.254.0.0/16) count as private.
 extern const bool kLinkLocalIsPrivate;

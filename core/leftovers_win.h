@@ -7,8 +7,13 @@
 #include "core/settings_file.h"
 
 // Removes the copies some save made of the file beside it and left behind,
-// or puts the file back from its old copy; the running burst's own are kept.
+// or puts the file back from its old copy; the running burst's own, and any
+// whose writer (the process id in its name) still runs, are kept.
 void RemoveCopiesBeside(const char* path);
+// The same while holding the turn: the running burst's (burstLock, null
+// outside a burst) or, when it holds none, taken without waiting. False, and
+// nothing removed, when another process has the turn.
+bool RemoveCopiesInTurn(const char* path, const LockWait* burstLock);
 // The same once per file and run, at the file's first use, and only with the
 // turn: burstLock is the running burst's, or null outside a burst.
 void RemoveLeftoverCopies(SettingsFile file, const char* path, const LockWait* burstLock);

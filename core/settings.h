@@ -66,6 +66,11 @@ void BeginRecordingUntouched();
 void EndRecordingUntouched();
 void ForgetUntouched();
 
+// Whether the last burst failed for want of its turn: another program saved
+// for longer than the bounded wait, or its lock refused this program. The
+// player is told so (kSettingsSaveBusy), whatever the save.
+bool SettingsSaveLackedTurn();
+
 // Called before every write to a settings file or to its copy, and before a
 // copy is made or put in place. Tests end the process here to see what a crash
 // at each step leaves behind; never set in the programs.

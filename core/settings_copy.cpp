@@ -78,6 +78,36 @@ bool IsSettingsCopyName(const char* name, const char* fileName, CopyRole* role) 
   return true;
 }
 
+static bool ParseDigits(const char* from, const char* to, unsigned base, unsigned long* value) {
+  if (from >= to) return false;
+  unsigned long long n = 0;
+  for (const char* p = from; p < to; ++p) {
+    char c = LowerAscii(*p);
+    unsigned digit = c >= '0' && c <= '9' ? (unsigned)(c - '0') : c >= 'a' && c <= 'z' ? (unsigned)(c - 'a' + 10) : 99;
+    if (digit >= base || (n = n * base + digit) > 0xFFFFFFFFull) return false;
+  }
+  *value = (unsigned long)n;
+  return true;
+}
+
+bool SettingsCopyWriter(const char* name, const char* fileName, CopyRole role, unsigned long* processId) {
+  size_t length = strlen(name), fileLength = strlen(fileName);
+  if (length == SHORT_NAME_LENGTH && name[0] == kShortMark[role])
+    return ParseDigits(name + 2, name + SHORT_NAME_LENGTH, 36, processId);
+  // "<file>.<program>.<id>.tmp" or ".old.tmp": the id is the part before the tail.
+  size_t tail = role == COPY_OLD ? sizeof ".old.tmp" - 1 : sizeof ".tmp" - 1;
+  if (length < fileLength + tail + 2) return false;
+  const char* end = name + length - tail;
+  const char* start = end;
+  while (start > name + fileLength + 1 && start[-1] != '.') --start;
+  return start > name + fileLength + 1 && ParseDigits(start, end, 10, processId);
+}
+
+bool LeftoverWriterGone(bool named, bool isThisProcess, WriterLook look) {
+  if (!named || isThisProcess) return true;
+  return look == WRITER_ENDED || look == WRITER_NOT_FOUND;
+}
+
 LeftoverAction ChooseLeftoverAction(CopyRole role, bool fileExists) {
   return role == COPY_OLD && !fileExists ? LEFTOVER_RESTORE : LEFTOVER_REMOVE;
 }

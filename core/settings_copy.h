@@ -44,3 +44,16 @@ bool IsSettingsCopyName(const char* name, const char* fileName, CopyRole* role);
 // file: it goes back in place.
 enum LeftoverAction { LEFTOVER_REMOVE, LEFTOVER_RESTORE };
 LeftoverAction ChooseLeftoverAction(CopyRole role, bool fileExists);
+
+// The process that wrote a copy: the id its name carries, long or short
+// (IsSettingsCopyName gave role). False for a name of an older version that
+// carries none.
+bool SettingsCopyWriter(const char* name, const char* fileName, CopyRole role, unsigned long* processId);
+// A copy is a leftover only once its writer is gone: another process's save
+// (an elevated one, or one that took no turn to sweep) keeps its copy
+// whatever turns are taken. A process the system will not tell about (another
+// account's, an elevated one) counts as running. This process's own id on a
+// copy that is not its running burst's names a writer that ended before this
+// process got the id. A name without an id is removed, under the turn, as before.
+enum WriterLook { WRITER_RUNNING, WRITER_ENDED, WRITER_NOT_FOUND, WRITER_NOT_TOLD };
+bool LeftoverWriterGone(bool named, bool isThisProcess, WriterLook look);

@@ -30,7 +30,24 @@ static bool g_recordingUntouched;
 static LoadedKeys g_loadedKeys;
 static char g_failedSaveText[4 * SETTINGS_PATH_SIZE];
 
+static bool g_saveLackedTurn;
+
 static const LockWait* BurstLock() { return g_burstActive ? &g_burstLock : nullptr; }
+
+// The turn is taken only once files themselves are to be written, at commit
+// (files written in place are written there too). A page's message or a
+// dialog that waits for the player never holds up the other program's saves.
+static bool TakeBurstTurn() {
+  if (g_burstLock == LOCK_NOT_ASKED) g_burstLock = TakeSaveLock(SAVE_LOCK_WAIT_MS);
+  if (!SaveMayProceed(g_burstLock)) g_saveLackedTurn = true;
+  return SaveMayProceed(g_burstLock);
+}
+
+static bool BurstWroteAnything() {
+  for (const BurstFile& f : g_burst)
+    if (f.written) return true;
+  return false;
+}
 
 bool IsBurstCopy(const char* path) {
   for (const BurstFile& f : g_burst)
@@ -102,7 +119,7 @@ static void StartFile(SettingsFile file, BurstFile* f, const char* path) {
   if (kind == FILE_KIND_PLAIN || kind == FILE_KIND_READ_ONLY) kind = FindPlace(path, kind, f->place, &links, &found);
   else TextCopy(path, f->place, sizeof f->place);
   CopyStart start = ChooseCopyStart(kind);
-  if (lstrcmpiA(f->place, path) != 0 && LeftoversMayBeRemoved(g_burstLock)) RemoveCopiesBeside(f->place);
+  if (lstrcmpiA(f->place, path) != 0) RemoveCopiesInTurn(f->place, BurstLock());
   DWORD id = GetCurrentProcessId();
   if (start == COPY_REFUSED || !SettingsCopyPath(f->place, kSettingsCopyTag, id, COPY_NEW, f->copy, sizeof f->copy) ||
       !SettingsCopyPath(f->place, kSettingsCopyTag, id, COPY_OLD, f->old, sizeof f->old)) {
@@ -217,7 +234,8 @@ void BeginSettingsBurst() {
   if (g_burstActive) AbandonSettingsBurst();
   memset(g_burst, 0, sizeof g_burst);
   ClearSaveLog(&g_saveLog);
-  g_burstLock = TakeSaveLock(SAVE_LOCK_WAIT_MS);
+  g_burstLock = LOCK_NOT_ASKED;
+  g_saveLackedTurn = false;
   g_burstActive = true;
 }
 
@@ -227,9 +245,10 @@ void AbandonSettingsBurst() {
 
 bool CommitSettingsBurst() {
   if (!g_burstActive) return true;
+  bool turn = !BurstWroteAnything() || TakeBurstTurn();
   for (BurstFile& f : g_burst)
     if (f.written && !f.failed && !f.inPlace && !FlushToDisk(f.copy)) f.failed = true;
-  bool saved = BurstCanBePlaced(g_burst, SETTINGS_FILE_COUNT) && PutAllInPlace(g_burst, SETTINGS_FILE_COUNT);
+  bool saved = turn && BurstCanBePlaced(g_burst, SETTINGS_FILE_COUNT) && PutAllInPlace(g_burst, SETTINGS_FILE_COUNT);
   if (saved && !WriteInPlaceFiles()) {
     PutPlacedBack(g_burst, SETTINGS_FILE_COUNT);
     saved = false;
@@ -242,6 +261,8 @@ bool CommitSettingsBurst() {
 }
 
 const char* FailedSaveText() { return g_failedSaveText[0] != '\0' ? g_failedSaveText : kSettingsSaveFailed; }
+
+bool SettingsSaveLackedTurn() { return g_saveLackedTurn; }
 
 // ---- the access operations' side ----------------------------------------------------------
 

@@ -1,6 +1,7 @@
 // Connect dialog: the host of a direct match, with the addresses used before.
 #include "net/connect.h"
 
+#include "core/edition.h"
 #include "core/settings.h"
 #include "core/ui.h"
 #include "net/recent.h"
@@ -31,15 +32,17 @@ void SaveRecentConnection(HWND combo, const char* address) {
   RecentList rewrite;
   ReadShownList(combo, &shown);
   int count = BuildRecentRewrite(&shown, address, CompareTextNoCase, &rewrite);
-  // The list is saved whole or not at all. A failure goes unsaid: the join
-  // goes on, and the list is only a convenience.
+  // The list is saved whole or not at all. The join goes on whatever
+  // happens, as the list is only a convenience; only a save that could not
+  // have its turn is told (the player may have waited for it).
   BeginSettingsBurst();
   for (int n = 1; n <= count; ++n) {
     char key[16];
     FormatRecentKey(n, key, sizeof key);
     WriteConfigString(kRecentSection, key, rewrite.items[n - 1]);
   }
-  CommitSettingsBurst();
+  if (!CommitSettingsBurst() && SettingsSaveLackedTurn())
+    ShowMessage(GetParent(combo), kSettingsSaveBusy, MB_ICONERROR);
 }
 
 INT_PTR CALLBACK ConnectDlgProc(HWND dlg, UINT msg, WPARAM wParam, LPARAM lParam) {

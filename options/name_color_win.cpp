@@ -3,6 +3,7 @@
 #include <string.h>
 
 #include "core/setting_key.h"
+#include "core/edition.h"
 #include "core/settings.h"
 #include "core/system_dll_win.h"
 #include "core/ui.h"
@@ -51,11 +52,12 @@ void ChooseNameColor(HWND owner) {
   cc.lpCustColors = custom;
   cc.Flags = CC_RGBINIT | CC_FULLOPEN | CC_ANYCOLOR;
   if (g_chooseColor(&cc)) {
-    // The sixteen are saved together or not at all; a failure goes unsaid and
-    // the chosen colour is kept, as the custom colours are only a convenience.
+    // The sixteen are saved together or not at all, and the chosen colour is
+    // kept whatever happens, as the custom colours are only a convenience;
+    // only a save that could not have its turn is told.
     BeginSettingsBurst();
     for (int i = 0; i < CUSTOM_COLOR_COUNT; ++i) WriteSettingHex(&kCustomColorKeys[i], custom[i]);
-    CommitSettingsBurst();
+    if (!CommitSettingsBurst() && SettingsSaveLackedTurn()) ShowMessage(owner, kSettingsSaveBusy, MB_ICONERROR);
     SetNameColor(cc.rgbResult);
     return;
   }

@@ -130,7 +130,7 @@ static bool ApplyPage(HWND page, int pageIndex, const PageHandlers* h) {
   }
   if (h->write != nullptr) h->write(page);
   if (role.ends && !CommitSettingsBurst()) {
-    ShowMessage(page, FailedSaveText(), MB_ICONERROR);
+    ShowMessage(page, SettingsSaveLackedTurn() ? kSettingsSaveBusy : FailedSaveText(), MB_ICONERROR);
     return false;
   }
   return true;

@@ -30,6 +30,10 @@
 //   zdrive rect TITLE                  prints "x y width height" of the visible window TITLE, in pixels
 //   zdrive boxrect TITLE               the same for the message box captioned TITLE
 //   zdrive list                        lists top-level windows
+//   zdrive windows TITLE               prints the number of visible top-level windows TITLE
+//   zdrive twostarts EXE               starts EXE twice, both suspended and then resumed together;
+//                                      prints the exit code of the first to end ("-" when neither
+//                                      ends in 30 s) and "running" when the other still runs 2 s later
 //   zdrive codepage                    prints the system's code page (GetACP)
 // Append --page N to address a control on page N of the property sheet TITLE.
 #include <windows.h>
@@ -129,6 +133,47 @@ static bool WaitFor(bool (*cond)(const wchar_t*), const wchar_t* title, int ms) 
   }
 }
 
+struct Count {
+  const wchar_t* title;
+  int found;
+};
+
+static BOOL CALLBACK CountTop(HWND wnd, LPARAM lp) {
+  Count* c = (Count*)lp;
+  wchar_t text[512];
+  GetWindowTextW(wnd, text, 512);
+  if (IsWindowVisible(wnd) && wcscmp(text, c->title) == 0) ++c->found;
+  return TRUE;
+}
+
+// Two starts in the same instant, as a double click seen twice makes them.
+static int StartTwice(const wchar_t* exe) {
+  PROCESS_INFORMATION pi[2];
+  HANDLE processes[2];
+  for (int i = 0; i < 2; ++i) {
+    STARTUPINFOW si = {};
+    si.cb = sizeof si;
+    si.dwFlags = STARTF_USESTDHANDLES;  // the survivor must not hold the caller's output open
+    wchar_t line[MAX_PATH + 4];
+    swprintf(line, MAX_PATH + 4, L"\"%ls\"", exe);
+    if (!CreateProcessW(exe, line, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &pi[i])) return 1;
+    processes[i] = pi[i].hProcess;
+  }
+  ResumeThread(pi[0].hThread);
+  ResumeThread(pi[1].hThread);
+  DWORD ended = WaitForMultipleObjects(2, processes, FALSE, 30000);
+  if (ended != WAIT_OBJECT_0 && ended != WAIT_OBJECT_0 + 1) {
+    printf("-\n");
+    return 0;
+  }
+  int first = (int)(ended - WAIT_OBJECT_0);
+  DWORD code = 0;
+  GetExitCodeProcess(processes[first], &code);
+  bool otherRuns = WaitForSingleObject(processes[1 - first], 2000) == WAIT_TIMEOUT;
+  printf("%lu%s\n", (unsigned long)code, otherRuns ? " running" : "");
+  return 0;
+}
+
 static bool IsShown(const wchar_t* t) { return TopWindow(t, 0, true) != nullptr; }
 static bool IsGone(const wchar_t* t) { return TopWindow(t, 0, true) == nullptr; }
 static bool IsHidden(const wchar_t* t) {
@@ -197,6 +242,13 @@ int wmain(int argc, wchar_t** argv) {
     EnumWindows(L::Each, 0);
     return 0;
   }
+  if (wcscmp(cmd, L"windows") == 0) {
+    Count c = {title, 0};
+    EnumWindows(CountTop, (LPARAM)&c);
+    printf("%d\n", c.found);
+    return 0;
+  }
+  if (wcscmp(cmd, L"twostarts") == 0) return StartTwice(title);
   if (wcscmp(cmd, L"codepage") == 0) {
     printf("%u\n", GetACP());
     return 0;

@@ -10,6 +10,7 @@ bool SettingsPerUserAllowed() { return !IsWin9xPlatform(); }
 const char kSettingsCopyTag[] = "launcher";
 const char kSettingsSaveFailed[] = "The settings could not be saved. Check the free disk space and the file's attributes.";
 const char kSettingsSavedInPart[] = "Part of the settings could not be saved. %s has the new settings, but %s is as it was.";
+const char kSettingsSaveBusy[] = "The settings could not be saved: another program is saving them. Please try again in a moment.";
 
 const bool kLinkLocalIsPrivate = false;
 

@@ -9,6 +9,7 @@ bool SettingsPerUserAllowed() { return true; }
 const char kSettingsCopyTag[] = "m_portal";
 const char kSettingsSaveFailed[] = "設定を保存できませんでした。ディスクの空き容量とファイルの属性を確認してください。";
 const char kSettingsSavedInPart[] = "設定の一部を保存できませんでした。%s には新しい設定を保存しましたが、%s は元のままです。";
+const char kSettingsSaveBusy[] = "設定を保存できませんでした。ほかのプログラムが設定を保存しています。しばらくしてからもう一度お試しください。";
 
 const bool kLinkLocalIsPrivate = true;
 

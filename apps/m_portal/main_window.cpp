@@ -5,6 +5,7 @@
 
 #include "apps/m_portal/main_window.h"
 #include "core/edition.h"
+#include "core/instance_win.h"
 #include "core/latency_text.h"
 #include "core/text932_win.h"
 #include "core/ui.h"
@@ -56,6 +57,7 @@ void ExitMainWindow(HWND wnd) {
 }
 
 static void OnInit(HWND wnd) {
+  MarkInstanceWindow(wnd);  // first: a second start may be waiting for it
   SetWindowTitle(wnd, kTitle);
   g_mainIcon = LoadIconA(g_instance, MAKEINTRESOURCEA(IDI_MAIN));
   SendMessageA(wnd, WM_SETICON, ICON_SMALL, (LPARAM)g_mainIcon);
@@ -111,6 +113,7 @@ INT_PTR CALLBACK MainDlgProc(HWND wnd, UINT msg, WPARAM wParam, LPARAM lParam) {
     }
     case WM_DESTROY:
       StopLatencyReports();
+      UnmarkInstanceWindow(wnd);
       DestroyIcon(g_mainIcon);
       return FALSE;
   }

@@ -3,6 +3,7 @@
 
 #include "apps/m_portal/main_window.h"
 #include "core/edition.h"
+#include "core/instance_win.h"
 #include "core/platform.h"
 #include "core/system_dll_win.h"
 #include "core/ui.h"
@@ -16,14 +17,15 @@ int WINAPI WinMain(HINSTANCE instance, HINSTANCE, LPSTR, int) {
     return 0;
   }
   if (!StartSockets()) return 0;
-  HWND running = FindTitledWindow(kTitle);
-  if (running != nullptr) {
-    PostMessageA(running, WM_APP, 0, 0);
-    return 2;
-  }
+  HANDLE instanceMutex = nullptr;
+  if (HandOverToRunningInstance(&instanceMutex)) return 2;
   HANDLE mutex = CreateMutexA(nullptr, TRUE, "Global\\GLIMSTARTMUTEX");
   RunMainWindow(instance);
   if (mutex != nullptr) CloseHandle(mutex);
+  if (instanceMutex != nullptr) {
+    ReleaseMutex(instanceMutex);
+    CloseHandle(instanceMutex);
+  }
   WSACleanup();
   return 1;
 }

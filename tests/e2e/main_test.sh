@@ -76,6 +76,23 @@ test_mp_second_start_hands_over() {
   check "first instance exits with 1" 1 "$(app_exit_code)"
 }
 
+# Two starts in the same instant (a double click seen twice), several times
+# over: one ends with 2 at once, the other runs with the one main window.
+test_mp_two_starts_at_once_give_one_instance() {
+  local try out=$E2E_ROOT/twostarts.txt
+  for try in 1 2 3 4 5; do
+    # Into a file, not a pipe: the survivor would hold a pipe open.
+    "$WINE" "$APP_DIR/zdrive.exe" twostarts 'C:\zanto\m_portal.exe' >"$out" 2>/dev/null </dev/null
+    check "try $try: one start hands over, the other runs" "2 running" "$(tr -d '\r' <"$out")"
+    check_ok "try $try: the window shows" zd wait "$TITLE_MP" 30000
+    sleep 1
+    check "try $try: one main window" 1 "$(zd windows "$TITLE_MP")"
+    [ "$try" = 1 ] && shot two_starts_one_window
+    zd click "$TITLE_MP" 2; zd msgbox "$TITLE_MP" 10000 >/dev/null; zd answer "$TITLE_MP" 6
+    check_ok "try $try: the survivor ends on Yes" zd gone "$TITLE_MP" 10000
+  done
+}
+
 test_mp_exit_question() {
   mp_start_and_wait
   zd click "$TITLE_MP" 2

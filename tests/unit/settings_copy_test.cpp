@@ -47,4 +47,20 @@ TEST(SettingsCopyName, RecognisesOnlyCopiesOfTheFile) {
   EXPECT_EQ(ChooseLeftoverAction(COPY_OLD, false), LEFTOVER_RESTORE);
 }
 
+// A leftover names its writer, long or short; only a writer that is gone
+// leaves it to be removed, and one that cannot be asked counts as running.
+TEST(SettingsCopyWriter, OnlyACopyWhoseWriterIsGoneIsALeftover) {
+  unsigned long id = 0;
+  EXPECT_TRUE(SettingsCopyWriter("Zanto.ini.launcher.99.tmp", "Zanto.ini", COPY_NEW, &id) && id == 99);
+  EXPECT_TRUE(SettingsCopyWriter("Zanto.ini.m_portal.4294967295.old.tmp", "Zanto.ini", COPY_OLD, &id) &&
+              id == 4294967295ul);
+  EXPECT_TRUE(SettingsCopyWriter("!z1z141z3", "Zanto.ini", COPY_OLD, &id) && id == 4294967295ul);
+  EXPECT_TRUE(SettingsCopyWriter("~Z00000YA", "Zanto.ini", COPY_NEW, &id) && id == 1234);
+  for (const char* none : {"zanto.INI.m_portal.tmp", "Zanto.ini.7.tmp", "Zanto.ini.x.4294967296.tmp"})
+    EXPECT_FALSE(SettingsCopyWriter(none, "Zanto.ini", COPY_NEW, &id)) << none;
+  EXPECT_FALSE(LeftoverWriterGone(true, false, WRITER_RUNNING) || LeftoverWriterGone(true, false, WRITER_NOT_TOLD));
+  EXPECT_TRUE(LeftoverWriterGone(true, false, WRITER_ENDED) && LeftoverWriterGone(true, false, WRITER_NOT_FOUND));
+  EXPECT_TRUE(LeftoverWriterGone(false, false, WRITER_NOT_TOLD) && LeftoverWriterGone(true, true, WRITER_RUNNING));
+}
+
 }  // namespace

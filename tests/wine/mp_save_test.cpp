@@ -10,11 +10,13 @@
 #include "sheet_fixture.h"
 
 #include <aclapi.h>
+#include <sddl.h>
 
 #include "core/edition.h"
 #include "core/settings_copy.h"
 #include "core/ui.h"
 #include "res/ids_online.h"
+#include "net/connect.h"
 #include "res/ids_quickmsg.h"
 
 static std::string IniPath() {
@@ -406,6 +408,96 @@ static void InPlaceFileJoinsTheAllOrNothing() {
   }
 }
 
+// ---- turns across programs, elevated or not -------------------------------------------------
+
+// A program whose save lock refuses this one (an elevated run of another
+// version made it): an OK and a join each fail and say so, and neither file
+// changes. The lock is made before this process's first save opens its own.
+static void RefusedLockFailsTheSaveAndSaysSo() {
+  const char* ini = "[NETWORK]\r\nLog=1\r\n";
+  const char* cfg = "[m_portal]\r\nKeep=yes\r\n";
+  PutGameIni(ini);
+  PutConfigFile(cfg);
+  PSECURITY_DESCRIPTOR refusing = nullptr;
+  CHECK(ConvertStringSecurityDescriptorToSecurityDescriptorA("D:P", SDDL_REVISION_1, &refusing, nullptr));
+  SECURITY_ATTRIBUTES attributes = {sizeof attributes, refusing, FALSE};
+  HANDLE lock = CreateMutexA(&attributes, FALSE, "ZantoSettingsSave");
+  CHECK(lock != nullptr && GetLastError() != ERROR_ALREADY_EXISTS);
+  CHECK_EQ(WaitForChild(StartChild("refused-lock")), 0);
+  CloseHandle(lock);
+  LocalFree(refusing);
+  CHECK_TEXT(GameIniText(), ini);
+  CHECK_TEXT(ConfigText(), cfg);
+  CHECK(NoCopyLeft());
+}
+
+static void RefusedLockChild() {
+  g_messageHook = RecordMessage;
+  RunSheet(nullptr, PAGE_ONLINE, {PressOk(), PressCancel()});
+  HWND combo = CreateWindowExA(0, "COMBOBOX", "", WS_POPUP | CBS_DROPDOWN, 0, 0, 100, 100, nullptr, nullptr,
+                               nullptr, nullptr);
+  SaveRecentConnection(combo, "10.0.0.1");
+  bool told = g_messageCount == 2 && strcmp(g_messages[0].text, kSettingsSaveBusy) == 0 &&
+              strcmp(g_messages[1].text, kSettingsSaveBusy) == 0;
+  ExitProcess(told ? 0 : 1);
+}
+
+// The copy of a save whose process still runs is no leftover: another
+// process's sweep, and its save, leave it; once the writer is gone, the next
+// sweep removes it.
+static void LiveWritersCopySurvivesASweep() {
+  PutGameIni("[NETWORK]\r\nOther=1\r\n");
+  char exe[MAX_PATH], copy[MAX_PATH];
+  GetModuleFileNameA(nullptr, exe, MAX_PATH);
+  STARTUPINFOA si = {};
+  si.cb = sizeof si;
+  PROCESS_INFORMATION writer;
+  CHECK(CreateProcessA(exe, nullptr, nullptr, nullptr, FALSE, CREATE_SUSPENDED, nullptr, nullptr, &si, &writer));
+  CHECK(SettingsCopyPath(IniPath().c_str(), "launcher", writer.dwProcessId, COPY_NEW, copy, sizeof copy));
+  WriteWholeFile(copy, "[NETWORK]\r\nHalf=1\r\n");
+  ResetFolderCache();  // as a new run: its first use of the file sweeps
+  CHECK_EQ(GetGameIniInt("NETWORK", "Other", 0), 1);
+  CHECK(SaveKeys({"Mine"}));
+  CHECK(GetFileAttributesA(copy) != INVALID_FILE_ATTRIBUTES);
+  TerminateProcess(writer.hProcess, 1);
+  WaitForSingleObject(writer.hProcess, 30000);
+  CloseHandle(writer.hProcess);
+  CloseHandle(writer.hThread);
+  ResetFolderCache();
+  CHECK_EQ(GetGameIniInt("NETWORK", "Other", 0), 1);
+  CHECK(NoCopyOf(IniPath()));
+}
+
+static DWORD g_otherSaveExit;
+
+// While the duplicate-key message is on screen, another process saves.
+static int SaveElsewhereMeanwhile(HWND, const char*, const char*, UINT) {
+  ++g_messageCount;
+  HANDLE child = StartChild("save-now");
+  if (WaitForSingleObject(child, 15000) == WAIT_OBJECT_0) GetExitCodeProcess(child, &g_otherSaveExit);
+  else TerminateProcess(child, 98);
+  CloseHandle(child);
+  return IDOK;
+}
+
+// No save waits on another program's message: with page 0's duplicate keys
+// shown, a second process's save has its turn at once (far within the
+// bounded wait), and the refused OK writes nothing.
+static void SaveGoesOnWhileAMessageWaits() {
+  const char* ini = "[PERIPHERAL]\r\nPLAYER1 KEYBOARD UP=200\r\nPLAYER1 KEYBOARD DOWN=200\r\n";
+  PutGameIni(ini);
+  g_messageHook = SaveElsewhereMeanwhile;
+  g_messageCount = 0;
+  g_otherSaveExit = STILL_ACTIVE;
+  RunSheet(nullptr, PAGE_CONTROLS, {PressOk(), PressCancel()});
+  g_messageHook = nullptr;
+  CHECK_EQ(g_messageCount, 1);
+  CHECK_EQ(g_otherSaveExit, 0);
+  std::string text = GameIniText();
+  CHECK(Has(text, "PLAYER1 KEYBOARD UP=200") && Has(text, "Other=saved"));
+  CHECK(NoCopyOf(IniPath()));
+}
+
 // ---- files that are not plain files --------------------------------------------------------
 
 // A Zanto.ini with a second name: both names see the save.
@@ -564,11 +656,14 @@ void RunTests() {
     ExitProcess(0);
   }
   if (strstr(args, " reader") != nullptr) ReaderChild();
+  if (strstr(args, " refused-lock") != nullptr) RefusedLockChild();
+  if (strstr(args, " save-now") != nullptr) ExitProcess(SaveKeys({"Other"}) ? 0 : 1);
   if (strstr(args, " paused-save") != nullptr) PausedSaveChild();
   if (const char* at = strstr(args, " hold \"")) {
     std::string path(at + 7);
     HoldingChild(path.substr(0, path.find('"')).c_str());
   }
+  RefusedLockFailsTheSaveAndSaysSo();  // first: before this process has a lock of its own
   EndedAtEveryWrite();
   ReaderSeesWholeSavesOnly();
   ReadOnlyFileGivesOneMessage();
@@ -578,6 +673,8 @@ void RunTests() {
   SameSizeChangeAtTheLastMomentIsKept();
   UntouchedKeyKeepsTheGamesChange();
   InPlaceFileJoinsTheAllOrNothing();
+  LiveWritersCopySurvivesASweep();
+  SaveGoesOnWhileAMessageWaits();
   SecondNameSeesTheSave();
   OwnAccessListIsKept();
   PathAtTheLimitIsSaved();
