@@ -72,7 +72,7 @@ endforeach()
 
 # Stand-ins for Windows' own DLLs, planted beside the programs by the
 # end-to-end tests: each records in a file that it was loaded.
-foreach(name comctl32 winmm comdlg32 shell32 wsock32 iphlpapi icmp)
+foreach(name comctl32 winmm comdlg32 shell32 wsock32 iphlpapi icmp oleacc)
   add_library(standin_dll_${name} SHARED ${CMAKE_SOURCE_DIR}/tools/standin_dll.cpp)
   set_target_properties(standin_dll_${name} PROPERTIES OUTPUT_NAME ${name} PREFIX ""
                         RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/standin_dlls)

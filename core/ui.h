@@ -30,6 +30,8 @@ HWND FindTitledWindow(const char* text);
 // Control access without the noise of SendDlgItemMessage.
 void SetItemText(HWND dlg, int id, const char* text);
 void GetItemText(HWND dlg, int id, char* buf, int size);  // cut at a character boundary
+// The same for a control without an id of its own (a group box, a label).
+void GetControlText(HWND control, char* buf, int size);
 // As GetItemText, but a control that still shows stored (the value as read
 // from a file) gives stored itself, byte for byte: a value the player did not
 // touch is written back as it was, whatever the conversions would make of it.
@@ -37,6 +39,9 @@ void GetStoredItemText(HWND dlg, int id, const char* stored, char* buf, int size
 void SetChecked(HWND dlg, int id, bool on);
 bool IsChecked(HWND dlg, int id);
 void EnableItem(HWND dlg, int id, bool on);
+// The radios ids (count of them, one group): only the checked one is a tab
+// stop (core/radio_group.h). Called after every change of the group's checks.
+void KeepRadioTabStop(HWND dlg, const int* ids, int count);
 void ShowItem(HWND dlg, int id, bool on);
 // Combo boxes: the selection (-1 when none) and the list items.
 int GetComboSelection(HWND dlg, int id);  // -1 when none

@@ -2,6 +2,7 @@
 
 #include "core/edition.h"
 #include "core/platform.h"
+#include "core/radio_group.h"
 #include "core/text.h"
 #include "core/text932_win.h"
 
@@ -82,6 +83,23 @@ void GetItemText(HWND dlg, int id, char* buf, int size) {
   TextFromWide(wide, buf, size);
 }
 
+void GetControlText(HWND control, char* buf, int size) {
+  if (size <= 0) return;
+  buf[0] = '\0';
+  if (!UseWideCalls()) {
+    GetWindowTextA(control, buf, size);
+    buf[size - 1] = '\0';
+    CutAtCharBoundary(buf, (size_t)size - 1);
+    return;
+  }
+  wchar_t wide[WIDE_TEXT_SIZE];
+  int units = size < WIDE_TEXT_SIZE ? size : WIDE_TEXT_SIZE;
+  wide[0] = L'\0';
+  GetWindowTextW(control, wide, units);
+  wide[units - 1] = L'\0';
+  TextFromWide(wide, buf, size);
+}
+
 void GetStoredItemText(HWND dlg, int id, const char* stored, char* buf, int size) {
   if (size <= 0) return;
   // The narrow controls give back the bytes they were given.
@@ -107,6 +125,24 @@ bool IsChecked(HWND dlg, int id) {
 }
 
 void EnableItem(HWND dlg, int id, bool on) { EnableWindow(GetDlgItem(dlg, id), on); }
+
+void KeepRadioTabStop(HWND dlg, const int* ids, int count) {
+  enum { MOST = 8 };
+  bool checked[MOST], enabled[MOST];
+  if (count > MOST) count = MOST;
+  for (int i = 0; i < count; ++i) {
+    checked[i] = IsChecked(dlg, ids[i]);
+    enabled[i] = IsWindowEnabled(GetDlgItem(dlg, ids[i])) != FALSE;
+  }
+  int stop = RadioTabStop(checked, enabled, count);
+  for (int i = 0; i < count; ++i) {
+    HWND radio = GetDlgItem(dlg, ids[i]);
+    if (radio == nullptr) continue;
+    LONG_PTR style = GetWindowLongPtrA(radio, GWL_STYLE);
+    LONG_PTR wanted = i == stop ? (style | WS_TABSTOP) : (style & ~(LONG_PTR)WS_TABSTOP);
+    if (wanted != style) SetWindowLongPtrA(radio, GWL_STYLE, wanted);
+  }
+}
 
 void ShowItem(HWND dlg, int id, bool on) { ShowWindow(GetDlgItem(dlg, id), on ? SW_SHOW : SW_HIDE); }
 

@@ -154,12 +154,20 @@ static const char kDuplicateHeading[] = "以下のキー設定が重複してい
 struct ClashList {
   char text[DUPLICATE_LIST_SIZE];
   int count;
+  BindingRef first[2];
 };
+
+static void KeepFirst(ClashList* list, int playerA, int actionA, int playerB, int actionB) {
+  if (list->count != 1) return;
+  list->first[0] = {playerA, actionA};
+  list->first[1] = {playerB, actionB};
+}
 
 // Only the first four clashes are listed; the count goes on so that "..."
 // can say there were more.
 static void AddClash(ClashList* list, int playerA, int actionA, int playerB, int actionB, int code) {
   ++list->count;
+  KeepFirst(list, playerA, actionA, playerB, actionB);
   if (list->count > LISTED_CLASHES) return;
   char line[128];
   TextFormat(line, sizeof line, "P%d %s - P%d %s (%s)\n", playerA + 1, kActionNames[actionA], playerB + 1,
@@ -187,10 +195,14 @@ static void FindKeyboardClashes(const KeyBindings* t, ClashList* list) {
 }
 
 // The first pair of one player's controller actions on the same button, as one line.
-static bool FindPadClash(const KeyBindings* t, int player, char* line, size_t size) {
+static bool FindPadClash(const KeyBindings* t, int player, ClashList* list) {
+  char* line = list->text;
+  size_t size = sizeof list->text;
   for (int i = 0; i < PAD_ACTION_COUNT - 1; ++i) {
     for (int j = i + 1; j < PAD_ACTION_COUNT; ++j) {
       if (t->pad[player][i] == t->pad[player][j]) {
+        list->count = 1;
+        KeepFirst(list, player, PAD_ACTION_FIRST + i, player, PAD_ACTION_FIRST + j);
         TextFormat(line, size, "P%d %s - P%d %s (PAD %d)", player + 1, kPadActionNames[i], player + 1,
                    kPadActionNames[j], t->pad[player][i]);
         return true;
@@ -200,17 +212,22 @@ static bool FindPadClash(const KeyBindings* t, int player, char* line, size_t si
   return false;
 }
 
-bool FindDuplicateBindings(const KeyBindings* table, const DeviceStates* states, char* out, size_t size) {
+bool FindDuplicateBindings(const KeyBindings* table, const DeviceStates* states, char* out, size_t size,
+                           BindingRef clash[2]) {
   ClashList list;
   list.text[0] = '\0';
   list.count = 0;
   FindKeyboardClashes(table, &list);
   if (list.text[0] == '\0') {
-    if (!(states->player1Pad && FindPadClash(table, 0, list.text, sizeof list.text)) &&
-        !(states->player2Pad && FindPadClash(table, 1, list.text, sizeof list.text))) {
+    if (!(states->player1Pad && FindPadClash(table, 0, &list)) &&
+        !(states->player2Pad && FindPadClash(table, 1, &list))) {
       if (size > 0) out[0] = '\0';
       return false;
     }
+  }
+  if (clash != nullptr) {
+    clash[0] = list.first[0];
+    clash[1] = list.first[1];
   }
   // The whole message always fits here; a caller's smaller buffer gets as
   // much of it as fits, cut at a character boundary.
@@ -253,4 +270,32 @@ int LowestPressedButton(unsigned long buttons) {
     if ((buttons >> bit) & 1ul) return bit;
   }
   return -1;
+}
+
+BindingRef ClashFocus(const BindingRef clash[2], const DeviceStates* states) {
+  for (int i = 0; i < 2; ++i) {
+    if (BindingButtonEnabled(states, clash[i].player, clash[i].action)) return clash[i];
+  }
+  return {clash[0].player, -1};
+}
+
+// As much of part as fits, never half a character; false when not all of it did.
+static bool AppendCut(const char* part, char* out, size_t size) {
+  size_t used = strlen(out);
+  size_t n = strlen(part);
+  bool whole = n <= size - 1 - used;
+  if (!whole) n = size - 1 - used;
+  memcpy(out + used, part, n);
+  out[used + n] = '\0';
+  CutAtCharBoundary(out, used + n);
+  return whole;
+}
+
+void FormatBindingName(const char* player, const char* action, const char* key, char* out, size_t size) {
+  if (size == 0) return;
+  out[0] = '\0';
+  const char* const parts[5] = {player, ", ", action, ", ", key};
+  for (const char* part : parts) {
+    if (!AppendCut(part, out, size)) return;
+  }
 }

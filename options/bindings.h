@@ -88,12 +88,29 @@ bool BindingButtonEnabled(const DeviceStates* states, int player, int action);
 // The device value written for a player (a disabled Player 2 wins over the controller).
 int StoredDevice(const DeviceStates* states, int player);
 
+// One binding of a player.
+struct BindingRef {
+  int player;
+  int action;  // -1: no binding button, the player's device choice instead
+};
+
 // The duplicate check of an OK: keyboard clashes of both players whatever
 // their devices, then the controller buttons of each player who is on the
 // controller. False when all is well; otherwise true with the whole message
 // text in out (size at least DUPLICATE_MESSAGE_SIZE for every list).
+// clash, when given, receives the two bindings of the first clash, in the
+// order the message names them.
 bool FindDuplicateBindings(const KeyBindings* table, const DeviceStates* states, char* out,
-                           size_t size);
+                           size_t size, BindingRef clash[2] = nullptr);
+// Where a refused OK leads the player: the first of the clash's two buttons
+// that can be used, else that player's device choice (action -1), from where
+// the buttons can be made usable.
+BindingRef ClashFocus(const BindingRef clash[2], const DeviceStates* states);
+
+// What a screen reader says for a binding button, which shows only its key:
+// "player, action, key" from the page's own texts, cut at a character
+// boundary to fit.
+void FormatBindingName(const char* player, const char* action, const char* key, char* out, size_t size);
 
 // Assignment dialog creation parameter: high 16 bits the mode (non-zero for
 // the controller), low 16 bits the current key code (keyboard) or the player.

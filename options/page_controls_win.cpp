@@ -2,7 +2,10 @@
 // each action, written into PERIPHERAL of Zanto.ini on OK. The only page that
 // refuses an OK: two actions on one key are listed and nothing is written.
 #include <windows.h>
+#include <commctrl.h>
+#include <prsht.h>
 
+#include "core/accessible_win.h"
 #include "core/setting_key.h"
 #include "core/ui.h"
 #include "options/assign.h"
@@ -24,6 +27,10 @@ static const int kBindingCaptions[PLAYER_COUNT][ACTION_COUNT] = {
      IDC_CTL_P2_PAUSE_CAPTION, IDC_CTL_P2_ROTL_CAPTION, IDC_CTL_P2_ROTR_CAPTION},
 };
 static const int kPadRadios[PLAYER_COUNT] = {IDC_CTL_P1_PAD, IDC_CTL_P2_PAD};
+static const int kDeviceRadios[PLAYER_COUNT][3] = {
+    {IDC_CTL_P1_KEYBOARD, IDC_CTL_P1_PAD, IDC_CTL_P1_DISABLE},
+    {IDC_CTL_P2_KEYBOARD, IDC_CTL_P2_PAD, IDC_CTL_P2_DISABLE},
+};
 
 // The radios are the device choice; there is no other copy until OK.
 static DeviceStates ReadDeviceStates(HWND page) {
@@ -34,16 +41,32 @@ static DeviceStates ReadDeviceStates(HWND page) {
   return s;
 }
 
+// A binding button shows only its key; a screen reader also hears whose and
+// which action: the player's group box (the line before the player's first
+// radio in the template) and the caption over the button.
+static void NameBindingButton(HWND page, int player, int action, const char* key) {
+  char who[64], what[64], name[192];
+  HWND group = GetWindow(GetDlgItem(page, kDeviceRadios[player][0]), GW_HWNDPREV);
+  who[0] = '\0';
+  if (group != nullptr) GetControlText(group, who, sizeof who);
+  GetItemText(page, kBindingCaptions[player][action], what, sizeof what);
+  FormatBindingName(who, what, key, name, sizeof name);
+  SetAccessibleName(GetDlgItem(page, kBindingButtons[player][action]), name);
+}
+
 static void RefreshBindingButtons(HWND page) {
   DeviceStates s = ReadDeviceStates(page);
   for (int p = 0; p < PLAYER_COUNT; ++p) {
     bool pad = p == 0 ? s.player1Pad : s.player2Pad;
     for (int a = 0; a < ACTION_COUNT; ++a) {
-      SetItemText(page, kBindingButtons[p][a], GetBindingLabel(p, a, pad));
+      const char* label = GetBindingLabel(p, a, pad);
+      SetItemText(page, kBindingButtons[p][a], label);
+      NameBindingButton(page, p, a, label);
       bool enabled = BindingButtonEnabled(&s, p, a);
       EnableItem(page, kBindingButtons[p][a], enabled);
       EnableItem(page, kBindingCaptions[p][a], enabled);
     }
+    KeepRadioTabStop(page, kDeviceRadios[p], 3);
   }
 }
 
@@ -110,11 +133,31 @@ static void ControlsCommand(HWND page, int id) {
   }
 }
 
+// After the message the sheet shows this page, whichever page OK was pressed
+// on, with the focus on what must change: the player could otherwise neither
+// see nor reach the clash. The focus is posted, so that it lands after the
+// sheet has finished with the OK.
+static void LeadToClash(HWND page, const BindingRef clash[2], const DeviceStates* s) {
+  BindingRef to = ClashFocus(clash, s);
+  int id = kDeviceRadios[to.player][0];
+  if (to.action >= 0) {
+    id = kBindingButtons[to.player][to.action];
+  } else {
+    for (int radio : kDeviceRadios[to.player])
+      if (IsChecked(page, radio)) id = radio;  // never an unchecked one: the focus would choose it
+  }
+  HWND sheet = GetParent(page);
+  SendMessageA(sheet, PSM_SETCURSEL, (WPARAM)PAGE_CONTROLS, 0);
+  PostMessageA(sheet, WM_NEXTDLGCTL, (WPARAM)GetDlgItem(page, id), TRUE);
+}
+
 static bool ApplyControls(HWND page) {
   DeviceStates s = ReadDeviceStates(page);
   char message[DUPLICATE_MESSAGE_SIZE];
-  if (FindDuplicateBindings(&g_keyBindings, &s, message, sizeof message)) {
+  BindingRef clash[2];
+  if (FindDuplicateBindings(&g_keyBindings, &s, message, sizeof message, clash)) {
     ShowMessage(page, message, MB_ICONEXCLAMATION);
+    LeadToClash(page, clash, &s);
     return false;
   }
   return true;

@@ -21,6 +21,15 @@ static int RadioPartner(int id) {
   return 0;
 }
 
+static const int kRadioGroups[][2] = {{IDC_VID_DIRECT3D, IDC_VID_DIRECTDRAW},
+                                      {IDC_VID_FULLSCREEN, IDC_VID_WINDOW},
+                                      {IDC_VID_BG_DRAW, IDC_VID_BG_NONE},
+                                      {IDC_VID_SHARP, IDC_VID_SOFT}};
+
+static void KeepTabStops(HWND page) {
+  for (const auto& group : kRadioGroups) KeepRadioTabStop(page, group, 2);
+}
+
 static void SetPair(HWND page, int first, int second, bool firstOn) {
   SetChecked(page, first, firstOn);
   SetChecked(page, second, !firstOn);
@@ -63,9 +72,10 @@ static void LoadVideo(HWND page) {
   if (s.fullScreen) EnablePosition(page, false);
   SetChecked(page, IDC_VID_VERSION, s.showVersion);
   SetChecked(page, IDC_VID_FPS, s.showFps);
+  KeepTabStops(page);
 }
 
-static void VideoCommand(HWND page, int id) {
+static void ChangeVideo(HWND page, int id) {
   int partner = RadioPartner(id);
   if (partner != 0) {
     SetChecked(page, partner, false);
@@ -90,6 +100,11 @@ static void VideoCommand(HWND page, int id) {
       break;
     }
   }
+}
+
+static void VideoCommand(HWND page, int id) {
+  ChangeVideo(page, id);
+  KeepTabStops(page);
 }
 
 static void WriteVideo(HWND page) {

@@ -6,6 +6,7 @@
 #include <prsht.h>
 #include <string.h>
 
+#include "core/accessible_win.h"
 #include "core/edition.h"
 #include "core/settings.h"
 #include "core/text932_win.h"
@@ -131,6 +132,10 @@ static bool ApplyPage(HWND page, int pageIndex, const PageHandlers* h) {
   if (h->write != nullptr) h->write(page);
   if (role.ends && !CommitSettingsBurst()) {
     ShowMessage(page, SettingsSaveLackedTurn() ? kSettingsSaveBusy : FailedSaveText(), MB_ICONERROR);
+    // Back to OK, for another try once there is room, or Cancel: the page
+    // that saved last may be one the sheet does not show.
+    HWND ok = GetDlgItem(sheet, IDOK);
+    if (ok != nullptr) PostMessageA(sheet, WM_NEXTDLGCTL, (WPARAM)ok, TRUE);
     return false;
   }
   return true;
@@ -148,10 +153,14 @@ INT_PTR OptionsPageProc(HWND page, UINT msg, WPARAM wParam, LPARAM lParam, int p
         h->write(page);
         EndRecordingUntouched();
       }
+      NameInputs(page);
       return TRUE;
     case WM_COMMAND:
       if (h->command != nullptr) h->command(page, LOWORD(wParam));
       return TRUE;
+    case WM_DESTROY:
+      ClearAccessibleNames(page);
+      return FALSE;
     case WM_NOTIFY:
       if (lParam == 0 || ((NMHDR*)lParam)->code != (UINT)PSN_APPLY) return FALSE;
       SetWindowLongPtrA(page, DWLP_MSGRESULT, PSNRET_NOERROR);

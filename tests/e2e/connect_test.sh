@@ -14,7 +14,7 @@ connect_lc_start() {
 }
 
 connect_mp_exit() {
-  zd post "$TITLE_MP" 0x400 121 0x201 >/dev/null
+  tray_click "$TITLE_MP"
   zd wait "$TITLE_MP" 10000
   zd click "$TITLE_MP" 2; zd msgbox "$TITLE_MP" 10000 >/dev/null; zd answer "$TITLE_MP" 6
   app_exit_code >/dev/null

@@ -339,7 +339,7 @@ test_mp_paths_with_spaces_and_double_byte_characters() {
   check "configuration file beside the program" "M_PORTAL.CFG" "$cfg"
   check "recent address saved there" "ホスト１" "$(ini_value "$app_unix/M_PORTAL.CFG" "Recent Connection" Addr01)"
   check "no configuration file anywhere else" "" "$(ls "$C" | grep -i '\.cfg$')"
-  zd post "$TITLE_MP" 0x400 121 0x201
+  tray_click "$TITLE_MP"
   zd wait "$TITLE_MP" 10000
   check "exit code" 1 "$(hs_mp_exit)"
   rm -rf "$C/Program Files/ゲーム ｚａｎｔｏ" "$app_unix"

@@ -27,7 +27,7 @@ test_mp_window_does_not_wait_for_the_server() {
   check_ok "a start during the wait" wait_starts 1
   check_ok "withdrawn into the tray" zd hidden "$TITLE_MP" 10000
   check "no answer in time" "-3 ミリ秒" "$(mp_latency 20)"
-  zd post "$TITLE_MP" 0x400 121 0x201
+  tray_click "$TITLE_MP"
   zd wait "$TITLE_MP" 10000
   sleep 0.5
   shot latency_timeout

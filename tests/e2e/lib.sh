@@ -164,3 +164,16 @@ check_ok() {  # description command...
   local d=$1; shift
   if "$@"; then E2E_PASSED=$((E2E_PASSED + 1)); else E2E_FAILED=$((E2E_FAILED + 1)); echo "FAIL $d"; fi
 }
+
+# m_portal's tray icon callback (WM_USER) as the shell sends it, in both of
+# its forms: the program answers the one of the version the shell took for
+# its icon and takes the other for no message of its icon.
+tray_click() {  # title [icon id]: the left button
+  local id=${2:-121}
+  zd post "$1" 0x400 "$id" 0x201 >/dev/null
+  zd post "$1" 0x400 0 $(( (id << 16) | 0x201 )) >/dev/null
+}
+tray_menu() {  # title x y: the right button (first form, at the pointer) or the context menu at x, y
+  zd post "$1" 0x400 121 0x204 >/dev/null
+  zd post "$1" 0x400 $(( ($3 << 16) | $2 )) $(( (121 << 16) | 0x7B )) >/dev/null
+}

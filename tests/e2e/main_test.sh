@@ -17,10 +17,10 @@ test_mp_offline_start_hides_to_tray_and_comes_back() {
   check "offline folder" "$GAME" "$(standin_folder 1)"
   check_ok "window hidden after the start" zd hidden "$TITLE_MP" 10000
   # Left button on the tray icon (callback WM_USER, icon 121, WM_LBUTTONDOWN).
-  zd post "$TITLE_MP" 0x400 121 0x201
+  tray_click "$TITLE_MP"
   check_ok "window back after the tray click" zd wait "$TITLE_MP" 10000
   # A message for another icon id does nothing.
-  zd post "$TITLE_MP" 0x400 5 0x201
+  tray_click "$TITLE_MP" 5
   zd click "$TITLE_MP" 2
   zd msgbox "$TITLE_MP" 10000 >/dev/null
   zd answer "$TITLE_MP" 6
@@ -50,7 +50,7 @@ Matchup_Ping=150"
   wait_starts 3
   check "lobby line" "\"$GAME\\Lobby.exe\" FromLauncher player1 pass" "$(standin_cmdline 3)"
   check_ok "still hidden after starts from the tray" zd hidden "$TITLE_MP" 2000
-  zd post "$TITLE_MP" 0x400 121 0x201
+  tray_click "$TITLE_MP"
   zd wait "$TITLE_MP" 10000
   zd click "$TITLE_MP" 2; zd msgbox "$TITLE_MP" 10000 >/dev/null; zd answer "$TITLE_MP" 6
   app_exit_code >/dev/null
@@ -114,7 +114,7 @@ test_mp_minimize_goes_to_tray_and_menu_shows() {
   mp_start_and_wait
   zd post "$TITLE_MP" 0x112 0xF020 0   # WM_SYSCOMMAND SC_MINIMIZE
   check_ok "minimize hides the window" zd hidden "$TITLE_MP" 10000
-  zd post "$TITLE_MP" 0x400 121 0x204  # right button: the tray menu
+  tray_menu "$TITLE_MP" 400 500
   sleep 2
   shot tray_menu
   zd post "$TITLE_MP" 0x1F 0 0          # WM_CANCELMODE closes the menu

@@ -3,7 +3,7 @@
 # Windows does for any DLL that is not one of its known DLLs). The programs
 # must work and load none of them: each stand-in records its load in
 # planted-dll.log beside it.
-PLANTED_DLLS="comctl32,winmm,comdlg32,shell32,wsock32,iphlpapi,icmp"
+PLANTED_DLLS="comctl32,winmm,comdlg32,shell32,wsock32,iphlpapi,icmp,oleacc"
 COLOR_DIALOG="色"  # the colour dialog's caption in Wine's Japanese
 
 plant() {
@@ -21,8 +21,9 @@ start_planted() {  # m_portal|launcher
 
 planted_loads() { if [ -f "$PLANT_DIR/planted-dll.log" ]; then tr -d '\r' < "$PLANT_DIR/planted-dll.log"; fi; }
 
-# From the main window titled $1: the Controls page with a key assignment
-# (winmm), the name colour chooser (comdlg32), then back to the main window.
+# From the main window titled $1: the Controls page, whose binding buttons are
+# named for screen readers (oleacc), with a key assignment (winmm), the name
+# colour chooser (comdlg32), then back to the main window.
 sheet_with_planted_dlls() {  # title
   zd click "$1" "$IDC_MAIN_OPTIONS"
   check_ok "sheet opens" zd wait "$SHEET" 15000

@@ -435,6 +435,44 @@ TEST(DuplicateCheck, SmallBuffersAreNeverOverrun) {
   }
 }
 
+// A refused OK leads to the first binding the message names, or the other
+// one of its pair, or the player's device choice when neither can be used.
+TEST(DuplicateCheck, WhereTheRefusalLeads) {
+  BindingRef clash[2];
+  char out[DUPLICATE_MESSAGE_SIZE];
+  KeyBindings t = Distinct();
+  t.keyboard[1][1] = t.keyboard[0][0];  // P1 UP - P2 DOWN
+  t.keyboard[0][3] = t.keyboard[0][2];  // listed first: P1 RIGHT - P1 LEFT
+  DeviceStates keyboard = Devices(false, false, false);
+  ASSERT_TRUE(FindDuplicateBindings(&t, &keyboard, out, sizeof out, clash));
+  EXPECT_EQ(clash[0].player, 0);
+  EXPECT_EQ(clash[0].action, 3);
+  EXPECT_EQ(clash[1].action, 2);
+  EXPECT_EQ(ClashFocus(clash, &keyboard).action, 3);
+  DeviceStates p1Pad = Devices(true, false, false);
+  BindingRef focus = ClashFocus(clash, &p1Pad);
+  EXPECT_EQ(focus.player, 0);
+  EXPECT_EQ(focus.action, -1);
+  const BindingRef across[2] = {{0, 0}, {1, 1}};
+  EXPECT_EQ(ClashFocus(across, &p1Pad).player, 1);
+  t = Distinct();
+  t.pad[1][2] = t.pad[1][0];
+  DeviceStates p2Pad = Devices(false, true, false);
+  ASSERT_TRUE(FindDuplicateBindings(&t, &p2Pad, out, sizeof out, clash));
+  EXPECT_EQ(clash[0].player, 1);
+  EXPECT_EQ(clash[0].action, 4);  // PAUSE, the pad clash's first
+  EXPECT_EQ(clash[1].action, 6);
+}
+
+TEST(BindingName, PlayerActionKeyCutWhole) {
+  char out[64];
+  FormatBindingName("Player 1", "左回", "Z", out, sizeof out);
+  EXPECT_STREQ(out, "Player 1, 左回, Z");
+  char small[12];  // "Player 2, " and the lead byte of the caption's first character
+  FormatBindingName("Player 2", "左回", "NUM ENTER", small, sizeof small);
+  EXPECT_STREQ(small, "Player 2, ");
+}
+
 // ---- the assignment dialog's decisions ----------------------------------------
 
 TEST(AssignDialog, CreationParameter) {
