@@ -24,8 +24,6 @@ extern MessageHook g_messageHook;
 INT_PTR ShowDialog(HWND owner, int templateId, DLGPROC proc, LPARAM param);
 
 void SetWindowTitle(HWND wnd, const char* text);
-// The top-level window titled text, or nullptr.
-HWND FindTitledWindow(const char* text);
 
 // Control access without the noise of SendDlgItemMessage.
 void SetItemText(HWND dlg, int id, const char* text);

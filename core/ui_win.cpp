@@ -39,13 +39,6 @@ void SetWindowTitle(HWND wnd, const char* text) {
   SetWindowTextW(wnd, wide);
 }
 
-HWND FindTitledWindow(const char* text) {
-  if (!UseWideCalls()) return FindWindowA(nullptr, text);
-  wchar_t wide[WIDE_TEXT_SIZE];
-  WideFrom932(text, wide, WIDE_TEXT_SIZE);
-  return FindWindowW(nullptr, wide);
-}
-
 void SetItemText(HWND dlg, int id, const char* text) {
   if (!UseWideCalls()) {
     SetDlgItemTextA(dlg, id, text);
